@@ -1,0 +1,24 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+
+namespace vl {
+
+// A microsecond stopwatch. It runs on the monotonic clock, so changes of the
+// system time and the turn of the hour do not disturb frame pacing or the
+// on-screen timer.
+class Clock {
+  public:
+    Clock();
+
+    // Microseconds since the mark; the mark moves to now.
+    int32_t restart();
+    // Microseconds since the mark; the mark stays.
+    int32_t elapsed() const;
+
+  private:
+    std::chrono::steady_clock::time_point mark;
+};
+
+}  // namespace vl

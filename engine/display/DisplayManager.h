@@ -1,0 +1,77 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include <SFML/Graphics/Font.hpp>
+#include <SFML/Graphics/Image.hpp>
+#include <SFML/Graphics/RenderWindow.hpp>
+#include <SFML/Graphics/VertexArray.hpp>
+
+#include "core/Manager.h"
+#include "resources/Color.h"
+#include "world/Vector.h"
+
+namespace vl {
+
+constexpr int kWindowHorizontalPixels = 1024;
+constexpr int kWindowVerticalPixels = 768;
+constexpr int kWindowHorizontalCells = 82;
+constexpr int kWindowVerticalCells = 24;
+inline constexpr char kWindowTitle[] = "Velloc";
+inline constexpr char kFontFile[] = "vl-font.ttf";
+// The glyph size is twice the smaller side of a cell, drawn bold.
+constexpr unsigned kGlyphSizeFactor = 2;
+
+// The game's one window, seen as a grid of character cells. A frame is drawn
+// cell by cell into a vertex array and shown in one draw by presentFrame.
+class DisplayManager : public Manager {
+  public:
+    static DisplayManager& getInstance();
+    ~DisplayManager() override;
+
+    // Opens the window and loads the font. -1 when no display can be opened
+    // (the window is not made) or the font cannot be loaded (the window stays).
+    int startUp() override;
+
+    sf::RenderWindow* getWindow() const { return window.get(); }
+    int getHorizontalPixels() const { return horizontal_pixels; }
+    int getVerticalPixels() const { return vertical_pixels; }
+    int getHorizontalCells() const { return horizontal_cells; }
+    int getVerticalCells() const { return vertical_cells; }
+
+    // Draws one character on an opaque black cell at a world position. A colour
+    // outside the eight keeps the colour last used. -1 without window or font.
+    int drawCell(Vector position, char ch, Color color);
+    // Draws a text centred on position, one cell per character.
+    int drawText(Vector position, const std::string& text, Color color);
+    // Shows the frame drawn since the last call and clears the window.
+    void presentFrame();
+    // The window's pixels with everything drawn so far this frame, without
+    // presenting or clearing; an empty image without a window.
+    sf::Image captureFrame();
+
+  private:
+    DisplayManager();
+
+    std::unique_ptr<sf::Font> font;
+    std::unique_ptr<sf::RenderWindow> window;
+    int horizontal_pixels = kWindowHorizontalPixels;
+    int vertical_pixels = kWindowVerticalPixels;
+    int horizontal_cells = kWindowHorizontalCells;
+    int vertical_cells = kWindowVerticalCells;
+    sf::Uint32 window_style;
+    std::string title = kWindowTitle;
+    std::string font_file = kFontFile;
+    sf::VertexArray pending_cells;
+    sf::Color glyph_color = sf::Color::White;
+};
+
+// Cell size in pixels, in whole pixels: 1024 / 82 = 12 wide, 768 / 24 = 32 high.
+float cellWidth();
+float cellHeight();
+// Conversions without rounding; a pixel converts to a fractional cell.
+Vector cellsToPixels(Vector cells);
+Vector pixelsToCells(Vector pixels);
+
+}  // namespace vl

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+
+#include <SFML/Audio/Sound.hpp>
+#include <SFML/Audio/SoundBuffer.hpp>
+
+namespace vl {
+
+// One sound effect: its decoded samples and a sound bound to them. Entries
+// live in place in the ResourceManager's table and are never copied.
+class Sound {
+  public:
+    Sound() = default;
+    ~Sound();
+    Sound(const Sound&) = delete;
+    Sound& operator=(const Sound&) = delete;
+
+    // Decodes the file and binds the sound to it; false when it cannot be read.
+    bool loadFromFile(const std::string& file_name);
+    void play(bool loop);
+
+    std::string getLabel() const { return label; }
+    void setLabel(std::string new_label) { label = std::move(new_label); }
+
+  private:
+    sf::Sound sound;
+    sf::SoundBuffer buffer;
+    std::string label;
+};
+
+}  // namespace vl

@@ -1,0 +1,5 @@
+#include "loadResources.h"
+
+#include "resources/ResourceManager.h"
+
+void loadResources() {}
