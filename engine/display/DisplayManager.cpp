@@ -1,5 +1,7 @@
 #include "display/DisplayManager.h"
 
+#include <X11/Xlib.h>
+
 #include "world/WorldManager.h"
 
 namespace vl {
