@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "support/Probe.h"
+#include "support/WorldFixture.h"
+
+TEST(FramePacing, SleepsWhatIsLeftOfTheFrame) {
+    EXPECT_EQ(vl::sleepMillisecondsAfter(10'000, 33), 23);
+    EXPECT_EQ(vl::sleepMillisecondsAfter(33'900, 33), 0);
+    EXPECT_EQ(vl::sleepMillisecondsAfter(40'000, 33), 0);
+    EXPECT_EQ(vl::sleepMillisecondsAfter(0, 33), 33);
+    EXPECT_EQ(vl::sleepMillisecondsAfter(-1, 33), 33);
+    EXPECT_EQ(vl::sleepMillisecondsAfter(-694'967'296, 33), 33);
+}
+
+TEST(Clock, MeasuresForwardFromItsMark) {
+    vl::Clock clock;
+    const int32_t first = clock.elapsed();
+    EXPECT_GE(first, 0);
+    EXPECT_GE(clock.elapsed(), first);
+    EXPECT_GE(clock.restart(), first);
+    EXPECT_GE(clock.elapsed(), 0);
+}
+
+TEST(Manager, BaseLifecycleAndSingletons) {
+    struct Plain : vl::Manager {};
+    Plain manager;
+    EXPECT_FALSE(manager.isStarted());
+    EXPECT_EQ(manager.startUp(), 0);
+    EXPECT_EQ(manager.startUp(), 0);
+    EXPECT_TRUE(manager.isStarted());
+    manager.shutDown();
+    manager.shutDown();
+    EXPECT_FALSE(manager.isStarted());
+    EXPECT_EQ(&vl::GameManager::getInstance(), &vl::GameManager::getInstance());
+    EXPECT_EQ(vl::GameManager::getInstance().getType(), "GameManager");
+    EXPECT_EQ(vl::WorldManager::getInstance().getType(), "WorldManager");
+    EXPECT_EQ(vl::ResourceManager::getInstance().getType(), "");
+}
+
+class GameLoopTest : public WorldFixture {
+  protected:
+    std::vector<std::string> log;
+    long countOf(const std::string& entry) const {
+        return std::count(log.begin(), log.end(), entry);
+    }
+};
+
+TEST_F(GameLoopTest, RunReturnsAtOnceWhenAlreadyFinished) {
+    new Probe("p", &log);
+    vl::GameManager& game = vl::GameManager::getInstance();
+    game.setFinished(true);
+    game.run();
+    EXPECT_TRUE(log.empty());
+}
+
+TEST_F(GameLoopTest, FinishingDuringAFrameCompletesThatFrame) {
+    Probe* p = new Probe("p", &log);
+    p->setPosition(vl::Vector(5, 5));
+    p->setVelocity(vl::Vector(1, 0));
+    p->on_event = [](Probe&, const vl::Event& event) {
+        if (event.getType() == vl::kStepEvent) {
+            vl::GameManager::getInstance().setFinished(true);
+        }
+    };
+    vl::GameManager& game = vl::GameManager::getInstance();
+    game.setFinished(false);
+    game.run();
+    EXPECT_EQ(countOf("p:vl::step"), 1);
+    EXPECT_EQ(countOf("p:draw"), 1);
+    EXPECT_EQ(p->getPosition(), vl::Vector(6, 5));
+}
+
+TEST_F(GameLoopTest, ObjectMadeDuringTheStepMissesItButMovesAndDraws) {
+    Probe* maker = new Probe("maker", &log);
+    maker->setPosition(vl::Vector(5, 5));
+    Probe* child = nullptr;
+    maker->on_event = [&](Probe&, const vl::Event& event) {
+        if (event.getType() == vl::kStepEvent && child == nullptr) {
+            child = new Probe("child", &log);
+            child->setPosition(vl::Vector(10, 10));
+            child->setVelocity(vl::Vector(0, 1));
+        }
+    };
+    vl::GameManager::getInstance().runFrame();
+    ASSERT_NE(child, nullptr);
+    EXPECT_EQ(countOf("child:vl::step"), 0);
+    EXPECT_EQ(child->getPosition(), vl::Vector(10, 11));
+    EXPECT_EQ(countOf("child:draw"), 1);
+}
