@@ -19,6 +19,7 @@ class Sound {
     // Decodes the file and binds the sound to it; false when it cannot be read.
     bool loadFromFile(const std::string& file_name);
     void play(bool loop);
+    bool isPlaying() const { return sound.getStatus() == sf::SoundSource::Playing; }
 
     std::string getLabel() const { return label; }
     void setLabel(std::string new_label) { label = std::move(new_label); }
