@@ -1,11 +1,15 @@
-#include "velloc.h"
-#include "vl.h"
+#include <iostream>
+#include <string>
 
+#include "velloc.h"
+
+// The program takes no arguments and ignores any it is given.
 int main() {
-    vl::GameManager& game = vl::GameManager::getInstance();
-    game.startUp();
-    loadResources();
-    game.run();
-    game.shutDown();
+    std::string reason;
+    if (startGame(reason) != 0) {
+        std::cerr << "velloc: " << reason << '\n';
+        return 1;
+    }
+    playGame();
     return 0;
 }

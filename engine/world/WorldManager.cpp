@@ -24,9 +24,15 @@ int WorldManager::startUp() {
 }
 
 void WorldManager::shutDown() {
-    const ObjectList snapshot = objects;
-    for (int i = 0; i < snapshot.count(); ++i) {
-        delete snapshot[i];
+    // Destructors may make objects (a dying player makes the game-over
+    // screen); they are destroyed too, in further rounds, so none outlives the
+    // world. The rounds are bounded so a destructor that always makes another
+    // object cannot hang the shut-down.
+    for (int round = 0; round < kObjectListCapacity && objects.count() > 0; ++round) {
+        const ObjectList snapshot = objects;
+        for (int i = 0; i < snapshot.count(); ++i) {
+            delete snapshot[i];
+        }
     }
     // Everything queued was in the world and is destroyed now; an update after
     // shut-down must not delete it a second time.

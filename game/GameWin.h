@@ -1,0 +1,12 @@
+#pragma once
+
+#include "vl.h"
+
+// The screen after the last level: it clears the field and freezes the score
+// and time, which stay on screen. P returns to the title screen, Escape quits.
+class GameWin : public vl::Object {
+  public:
+    GameWin();
+
+    int handleEvent(const vl::Event* event) override;
+};

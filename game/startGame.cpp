@@ -1,0 +1,44 @@
+#include "startGame.h"
+
+#include <unistd.h>
+
+#include <climits>
+
+#include "GameStart.h"
+#include "loadResources.h"
+#include "vl.h"
+
+namespace {
+
+std::string workingDirectory() {
+    char path[PATH_MAX];
+    return getcwd(path, sizeof path) != nullptr ? std::string(path) : std::string("?");
+}
+
+}  // namespace
+
+int startGame(std::string& reason) {
+    vl::GameManager& game = vl::GameManager::getInstance();
+    if (game.startUp() != 0) {
+        // Without a window, or with a window that can draw no text, the game
+        // could be neither seen nor closed: say why and stop.
+        if (vl::DisplayManager::getInstance().getWindow() == nullptr) {
+            reason = "cannot open a window: no X display could be opened";
+        } else {
+            reason = std::string("cannot load font \"") + vl::kFontFile + "\" from " +
+                     workingDirectory();
+        }
+        return -1;
+    }
+    loadResources();
+    new GameStart;
+    vl::playMusic("music", true);
+    return 0;
+}
+
+void playGame() {
+    vl::GameManager& game = vl::GameManager::getInstance();
+    game.run();
+    vl::stopMusic("music");
+    game.shutDown();
+}

@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include "support/GameFixture.h"
+
+using vl::Key;
+using vl::KeyAction;
+using vl::Vector;
+
+class PlayerTest : public GameFixture {
+  protected:
+    // A player with nothing else around; the world removes it (and the
+    // game-over screen its death makes) at the end of the test.
+    Player* player = nullptr;
+
+    void SetUp() override {
+        GameFixture::SetUp();
+        player = new Player;
+    }
+
+    // Frames in which the key is held; returns the player's x after each.
+    std::vector<float> holdFor(Key key, int frames) {
+        std::vector<float> xs;
+        for (int i = 0; i < frames; ++i) {
+            sendKey(key, KeyAction::Held);
+            stepFrame();
+            xs.push_back(player->getPosition().x);
+        }
+        return xs;
+    }
+};
+
+TEST_F(PlayerTest, WalksEverySecondFrameAndHalfACellVertically) {
+    stepFrames(2);  // the move countdown runs down from 2
+    const std::vector<float> xs = holdFor(Key::D, 5);
+    EXPECT_EQ(xs, (std::vector<float>{6, 6, 7, 7, 8}));
+    stepFrame();
+    sendKey(Key::W, KeyAction::Held);
+    stepFrame();
+    EXPECT_EQ(player->getPosition(), Vector(8, 11.5f));
+    // Pressed and Released do not walk.
+    stepFrames(2);
+    sendKey(Key::D, KeyAction::Pressed);
+    sendKey(Key::D, KeyAction::Released);
+    stepFrame();
+    EXPECT_EQ(player->getPosition(), Vector(8, 11.5f));
+}
+
+TEST_F(PlayerTest, StaysInsideTheField) {
+    player->setPosition(Vector(2, 20.5f));
+    stepFrames(2);
+    holdFor(Key::A, 4);
+    EXPECT_EQ(player->getPosition().x, 2);
+    stepFrames(2);
+    sendKey(Key::S, KeyAction::Held);
+    stepFrame();
+    EXPECT_EQ(player->getPosition().y, 20.5f);
+    player->setPosition(Vector(81.5f, 1.5f));
+    stepFrame();
+    holdFor(Key::D, 1);
+    EXPECT_EQ(player->getPosition().x, 81.5f);
+    stepFrame();
+    sendKey(Key::W, KeyAction::Held);
+    stepFrame();
+    EXPECT_EQ(player->getPosition().y, 1.5f);
+}
+
+TEST_F(PlayerTest, FiresEveryEighteenFramesTowardTheReticle) {
+    sendPointer(Vector(20 * 12, 5 * 32));  // the reticle to cell (20, 5)
+    std::vector<int> shots;
+    for (int frame = 1; frame <= 60; ++frame) {
+        const int before = countOfType("Bullet");
+        sendButtonHeld(vl::MouseButton::Left);
+        sendButtonHeld(vl::MouseButton::Right);  // two buttons fire no faster
+        if (countOfType("Bullet") > before) {
+            shots.push_back(frame);
+        }
+        stepFrame();
+    }
+    EXPECT_EQ(shots, (std::vector<int>{19, 37, 55}));
+    const vl::ObjectList bullets = vl::WorldManager::getInstance().collectByType("Bullet");
+    auto* bullet = static_cast<Bullet*>(bullets[bullets.count() - 1]);
+    EXPECT_EQ(bullet->getOwner(), "Player");
+    // Aimed at two cells right of and one below the reticle: along (17, -6).
+    Vector expected(17, -6);
+    expected.normalize();
+    EXPECT_FLOAT_EQ(bullet->getDirection().x, expected.x);
+    EXPECT_FLOAT_EQ(bullet->getDirection().y, expected.y);
+    EXPECT_FLOAT_EQ(bullet->getSpeed(), 2);
+}
+
+TEST_F(PlayerTest, BulletsStartBesideTheShooter) {
+    auto* mine = new Bullet(Vector(5, 12), "bullet", "Player");
+    auto* theirs = new Bullet(Vector(5, 12), "enemybullet", "Turret");
+    EXPECT_EQ(mine->getPosition(), Vector(7, 11.6f));
+    EXPECT_EQ(theirs->getPosition(), Vector(7, 11));
+    EXPECT_EQ(mine->getSpeed(), 1);
+    stepFrames(3);  // no velocity: they stay
+    EXPECT_EQ(mine->getPosition(), Vector(7, 11.6f));
+}
+
+TEST_F(PlayerTest, OwnBulletsAreHarmlessTurretBulletsKill) {
+    auto* mine = new Bullet(Vector(3, 13), "bullet", "Player");
+    mine->setPosition(player->getPosition());
+    stepFrames(4);
+    EXPECT_EQ(countOfType("Player"), 1);
+    auto* theirs = new Bullet(Vector(0, 0), "enemybullet", "Turret");
+    theirs->setPosition(player->getPosition());
+    stepFrames(4);  // found by the player's in-place test
+    EXPECT_EQ(countOfType("Player"), 0);
+    EXPECT_EQ(countOfType("Reticle"), 0);
+    EXPECT_EQ(countOfType("GameOver"), 1);
+}
+
+TEST_F(PlayerTest, EscapeEndsTheGameInTheSameFrame) {
+    sendKey(Key::Escape, KeyAction::Pressed);
+    stepFrame();
+    EXPECT_EQ(countOfType("Player"), 0);
+    EXPECT_EQ(countOfType("Reticle"), 0);
+    EXPECT_EQ(countOfType("GameOver"), 1);
+    // The release reaches the game-over screen and is ignored there.
+    sendKey(Key::Escape, KeyAction::Released);
+    stepFrame();
+    EXPECT_FALSE(vl::GameManager::getInstance().isFinished());
+}
+
+TEST_F(PlayerTest, AClearedLevelsPlayerLeavesWithoutEndingTheGame) {
+    player->setLevelComplete(true);
+    vl::WorldManager::getInstance().queueForDeletion(player);
+    stepFrame();
+    EXPECT_EQ(countOfType("Reticle"), 0);
+    EXPECT_EQ(countOfType("GameOver"), 0);
+}
+
+TEST_F(PlayerTest, TheReticleFollowsThePointerOnly) {
+    auto* reticle = firstOfType<Reticle>("Reticle");
+    EXPECT_EQ(reticle->getPosition(), Vector(100, 100));
+    sendPointer(Vector(6, 40));
+    EXPECT_EQ(reticle->getPosition(), Vector(0.5f, 1.25f));
+    const vl::EventMouse held(vl::MouseAction::Held, vl::MouseButton::Left, Vector(0, 0));
+    EXPECT_EQ(reticle->handleEvent(&held), 0);
+    EXPECT_EQ(reticle->getPosition(), Vector(0.5f, 1.25f));
+}
