@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "support/GameFixture.h"
-#include "support/ScriptedPlayer.h"
+#include "ScriptedPlayer.h"
 
 namespace {
 

@@ -11,21 +11,6 @@ void GameFixture::SetUpTestSuite() {
     }
 }
 
-void sendKey(vl::Key key, vl::KeyAction action) {
-    const vl::EventKeyboard keyboard(key, action);
-    vl::Manager::broadcast(&keyboard);
-}
-
-void sendPointer(vl::Vector pixels) {
-    const vl::EventMouse mouse(vl::MouseAction::Moved, vl::MouseButton::Undefined, pixels);
-    vl::Manager::broadcast(&mouse);
-}
-
-void sendButtonHeld(vl::MouseButton button) {
-    const vl::EventMouse mouse(vl::MouseAction::Held, button, vl::Vector(0, 0));
-    vl::Manager::broadcast(&mouse);
-}
-
 void tapKey(vl::Key key) {
     sendKey(key, vl::KeyAction::Pressed);
     stepFrame();

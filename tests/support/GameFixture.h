@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "sendInput.h"
 #include "support/WorldFixture.h"
 #include "velloc.h"
 
@@ -11,10 +12,6 @@ class GameFixture : public WorldFixture {
     static void SetUpTestSuite();
 };
 
-// Input as the input manager delivers it: one broadcast per event.
-void sendKey(vl::Key key, vl::KeyAction action);
-void sendPointer(vl::Vector pixels);
-void sendButtonHeld(vl::MouseButton button);
 // Presses and releases a key in two frames, as a player would.
 void tapKey(vl::Key key);
 

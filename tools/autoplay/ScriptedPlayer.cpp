@@ -1,10 +1,10 @@
-#include "support/ScriptedPlayer.h"
+#include "ScriptedPlayer.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-#include "support/GameFixture.h"
+#include "sendInput.h"
 #include "velloc.h"
 
 namespace {

@@ -1,0 +1,8 @@
+#pragma once
+
+#include "vl.h"
+
+// Input as the input manager delivers it: one broadcast per event.
+void sendKey(vl::Key key, vl::KeyAction action);
+void sendPointer(vl::Vector pixels);
+void sendButtonHeld(vl::MouseButton button);
