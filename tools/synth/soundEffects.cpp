@@ -115,7 +115,9 @@ Track makeZombieGroan() {
     for (int i = 0; i < track.size(); ++i) {
         const double t = seconds(i);
         const double u = t / length;
-        const double wobble = 1.0 + 0.6 * jitter.lowPass(jitter_noise.next());
+        // Noise this slow is only about 0.01 strong: scaled, it shakes the
+        // pitch by a few percent, as an unsteady throat would.
+        const double wobble = 1.0 + 6.0 * jitter.lowPass(jitter_noise.next());
         const double hertz = 92.0 * (1.0 + 0.12 * std::sin(kPi * u) - 0.2 * u * u) * wobble;
         phase += 2.0 * kPi * hertz / kSampleRate;
         const double first = glide(u, 330.0, 680.0, 420.0);
