@@ -18,7 +18,7 @@ else
 WITH_DISPLAY :=
 endif
 
-.PHONY: deps configure build run test test-sanitize clean
+.PHONY: deps configure build run test test-sanitize screenshots clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done); \
@@ -48,6 +48,11 @@ test-sanitize: deps
 		LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp:print_suppressions=0 \
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		$(WITH_DISPLAY) ctest --output-on-failure -j $(JOBS)
+
+# Plays the game in a real window and saves the title, a level, the win and
+# the game-over screen to docs/.
+screenshots: build
+	ALSOFT_DRIVERS=null $(WITH_DISPLAY) $(BUILD)/tools/showcase/velloc-showcase $(BUILD)/run docs
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD)

@@ -2,7 +2,7 @@
 
 #include "vl.h"
 
-// Plays the game through the input events a person causes: P on the screens,
+// Plays the game through the input events a person causes: P on every screen,
 // the pointer over a target, a held button, and W, A, S, D to dodge turret
 // bullets and keep away from zombies. Each frame it reads the world, sends the
 // frame's input in the order the input manager does, and runs the frame.
