@@ -2,12 +2,62 @@
 
 #include <X11/Xlib.h>
 
+#include <SFML/Graphics/Texture.hpp>
+#include <SFML/System/String.hpp>
+#include <algorithm>
+
 #include "world/WorldManager.h"
 
 namespace vl {
 
-DisplayManager::DisplayManager() : window_style(sf::Style::Titlebar) {
+namespace {
+
+const sf::Color kWindowBackgroundColor = sf::Color::Black;
+
+// A frame that draws this many vertices without being presented is drawn into
+// the window in parts, so that a caller that never presents uses bounded
+// memory. About three full screens; drawing in parts gives the same pixels.
+constexpr std::size_t kMaxPendingVertices = 1 << 16;
+
+// SFML ends the program when it cannot reach an X server, so ask first.
+bool canOpenDisplay() {
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr) {
+        return false;
+    }
+    XCloseDisplay(display);
+    return true;
+}
+
+bool isDrawingColor(Color color) {
+    return color >= Black && color <= White;
+}
+
+sf::Color toSfColor(Color color) {
+    static const std::array<sf::Color, 8> kColors = {
+        sf::Color::Black, sf::Color::Red,     sf::Color::Green, sf::Color::Yellow,
+        sf::Color::Blue,  sf::Color::Magenta, sf::Color::Cyan,  sf::Color::White};
+    return kColors[static_cast<std::size_t>(color)];
+}
+
+// sf::Text lays out no glyph for these; a carriage return is skipped outright.
+bool isBlank(sf::Uint32 code_point) {
+    return code_point == ' ' || code_point == '\t' || code_point == '\n' || code_point == '\r';
+}
+
+}  // namespace
+
+DisplayManager::DisplayManager()
+    : window_style(sf::Style::Titlebar),
+      glyph_size(kGlyphSizeFactor *
+                 static_cast<unsigned>(std::min(horizontal_pixels / horizontal_cells,
+                                                vertical_pixels / vertical_cells))),
+      code_points() {
     setType("DisplayManager");
+    for (std::size_t i = 0; i < code_points.size(); ++i) {
+        const sf::String one_character(static_cast<char>(i));
+        code_points[i] = one_character[0];
+    }
 }
 
 DisplayManager::~DisplayManager() = default;
@@ -18,11 +68,54 @@ DisplayManager& DisplayManager::getInstance() {
 }
 
 int DisplayManager::startUp() {
-    return -1;
+    if (window) {
+        return 0;
+    }
+    if (!canOpenDisplay()) {
+        return -1;
+    }
+    window = std::make_unique<sf::RenderWindow>(
+        sf::VideoMode(static_cast<unsigned>(horizontal_pixels),
+                      static_cast<unsigned>(vertical_pixels), 32),
+        title, window_style, sf::ContextSettings());
+    window->setMouseCursorVisible(false);
+    window->setVerticalSyncEnabled(true);
+    font = std::make_unique<sf::Font>();
+    if (!font->loadFromFile(font_file)) {
+        return -1;
+    }
+    // Every glyph a cell can show is laid into the font page now, in a fixed
+    // order: the page never grows during a frame, and each glyph lies at the
+    // same texel in every run.
+    for (const sf::Uint32 code_point : code_points) {
+        font->getGlyph(code_point, glyph_size, true);
+    }
+    setStarted(true);
+    return 0;
 }
 
-int DisplayManager::drawCell(Vector, char, Color) {
-    return -1;
+int DisplayManager::drawCell(Vector position, char ch, Color color) {
+    if (!window || !font) {
+        return -1;
+    }
+    const Vector corner = WorldManager::getInstance().getView().corner;
+    const Vector pixel = cellsToPixels(position - corner);
+    const sf::Vector2f background_corner(pixel.x - cellWidth() / 10, pixel.y + cellHeight() / 5);
+    pending_cells.setView(window->getView());
+    pending_cells.appendBackground(background_corner, sf::Vector2f(cellWidth(), cellHeight()),
+                                   kWindowBackgroundColor);
+    if (isDrawingColor(color)) {
+        glyph_color = toSfColor(color);
+    }
+    const sf::Uint32 code_point = code_points[static_cast<unsigned char>(ch)];
+    if (!isBlank(code_point)) {
+        pending_cells.appendGlyph(sf::Vector2f(pixel.x, pixel.y), glyph_size,
+                                  font->getGlyph(code_point, glyph_size, true), glyph_color);
+    }
+    if (pending_cells.getVertexCount() >= kMaxPendingVertices) {
+        flushPendingCells();
+    }
+    return 0;
 }
 
 int DisplayManager::drawText(Vector position, const std::string& text, Color color) {
@@ -35,10 +128,32 @@ int DisplayManager::drawText(Vector position, const std::string& text, Color col
     return 0;
 }
 
-void DisplayManager::presentFrame() {}
+void DisplayManager::flushPendingCells() {
+    // Texture coordinates are in texels: the page's size is read now, at
+    // drawing time, in case a glyph outside those laid out at start-up grew it.
+    pending_cells.drawInto(*window, font->getTexture(glyph_size));
+}
+
+void DisplayManager::presentFrame() {
+    if (!window) {
+        return;
+    }
+    flushPendingCells();
+    window->display();
+    window->clear(sf::Color(0, 0, 0, 255));
+}
 
 sf::Image DisplayManager::captureFrame() {
-    return sf::Image();
+    if (!window) {
+        return sf::Image();
+    }
+    flushPendingCells();
+    sf::Texture copy;
+    if (!copy.create(window->getSize().x, window->getSize().y)) {
+        return sf::Image();
+    }
+    copy.update(*window);
+    return copy.copyToImage();
 }
 
 float cellWidth() {

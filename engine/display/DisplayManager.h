@@ -1,14 +1,15 @@
 #pragma once
 
+#include <array>
 #include <memory>
 #include <string>
 
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/Image.hpp>
 #include <SFML/Graphics/RenderWindow.hpp>
-#include <SFML/Graphics/VertexArray.hpp>
 
 #include "core/Manager.h"
+#include "display/CellBatch.h"
 #include "resources/Color.h"
 #include "world/Vector.h"
 
@@ -23,8 +24,8 @@ inline constexpr char kFontFile[] = "vl-font.ttf";
 // The glyph size is twice the smaller side of a cell, drawn bold.
 constexpr unsigned kGlyphSizeFactor = 2;
 
-// The game's one window, seen as a grid of character cells. A frame is drawn
-// cell by cell into a vertex array and shown in one draw by presentFrame.
+// The game's one window, seen as a grid of character cells. The cells of a
+// frame are gathered into one batch and drawn together by presentFrame.
 class DisplayManager : public Manager {
   public:
     static DisplayManager& getInstance();
@@ -54,6 +55,9 @@ class DisplayManager : public Manager {
   private:
     DisplayManager();
 
+    // Draws the cells drawn since the last flush into the back buffer.
+    void flushPendingCells();
+
     std::unique_ptr<sf::Font> font;
     std::unique_ptr<sf::RenderWindow> window;
     int horizontal_pixels = kWindowHorizontalPixels;
@@ -63,7 +67,10 @@ class DisplayManager : public Manager {
     sf::Uint32 window_style;
     std::string title = kWindowTitle;
     std::string font_file = kFontFile;
-    sf::VertexArray pending_cells;
+    unsigned glyph_size;
+    // The code point sf::String gives each 8-bit character in the default locale.
+    std::array<sf::Uint32, 256> code_points;
+    CellBatch pending_cells;
     sf::Color glyph_color = sf::Color::White;
 };
 

@@ -1,0 +1,208 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "display/ReferenceRenderer.h"
+#include "support/DisplayFixture.h"
+#include "support/PixelChecks.h"
+
+namespace {
+
+struct Cell {
+    vl::Vector position;
+    char ch;
+    vl::Color color;
+};
+using Cells = std::vector<Cell>;
+
+const vl::Color kNoColor = static_cast<vl::Color>(8);
+const vl::Color kNegativeColor = static_cast<vl::Color>(-1);
+const std::string kInkyGlyphs = "#@MW0xgj|-_iI";
+
+Cells everyColour() {
+    Cells cells;
+    const std::vector<vl::Color> colors = {vl::Black, vl::Red,     vl::Green,     vl::Yellow,
+                                           vl::Blue,  vl::Magenta, vl::Cyan,      vl::White,
+                                           kNoColor,  vl::Red,     kNegativeColor};
+    for (size_t row = 0; row < kInkyGlyphs.size(); ++row) {
+        for (size_t i = 0; i < colors.size(); ++i) {
+            cells.push_back({vl::Vector(2.0f + 7.0f * i, 1.0f + row), kInkyGlyphs[row], colors[i]});
+        }
+    }
+    return cells;
+}
+
+Cells fractionalPositions() {
+    Cells cells = {{vl::Vector(10.5f, 3.25f), 'A', vl::Yellow},
+                   {vl::Vector(13.666667f, 12), '|', vl::Cyan},
+                   {vl::Vector(68.333336f, 21), '-', vl::White},
+                   {vl::Vector(0.1f, 0.9f), '@', vl::Green},
+                   {vl::Vector(40.04f, 7.77f), 'W', vl::Magenta}};
+    std::mt19937 random(7);
+    std::uniform_real_distribution<float> across(-1.0f, 83.0f);
+    std::uniform_real_distribution<float> down(-1.0f, 25.0f);
+    for (int i = 0; i < 600; ++i) {
+        const char ch = static_cast<char>(33 + i % 94);
+        cells.push_back(
+            {vl::Vector(across(random), down(random)), ch, static_cast<vl::Color>(1 + i % 7)});
+    }
+    return cells;
+}
+
+// Rectangles of cells over one another, as sprites on different layers draw.
+Cells overlappingSprites() {
+    Cells cells;
+    const auto rectangle = [&cells](vl::Vector corner, int width, int height,
+                                    const std::string& pattern, vl::Color color) {
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                const char ch = pattern[static_cast<size_t>(y * width + x) % pattern.size()];
+                cells.push_back({vl::Vector(corner.x + x, corner.y + y), ch, color});
+            }
+        }
+    };
+    rectangle(vl::Vector(20, 8), 6, 4, "#@MW", vl::Red);
+    rectangle(vl::Vector(22, 9), 5, 3, "o o", vl::Green);
+    rectangle(vl::Vector(21.5f, 10.5f), 3, 3, " # ", vl::Blue);
+    rectangle(vl::Vector(50, 5), 8, 8, "/\\|_", vl::Yellow);
+    rectangle(vl::Vector(52.25f, 6.75f), 4, 4, "    ", vl::White);
+    rectangle(vl::Vector(53, 8), 2, 1, "ZZ", vl::Magenta);
+    return cells;
+}
+
+Cells spacesOverGlyphs() {
+    Cells cells;
+    for (int x = 0; x < 30; ++x) {
+        cells.push_back(
+            {vl::Vector(10.0f + x, 15), kInkyGlyphs[x % kInkyGlyphs.size()], vl::White});
+    }
+    for (int x = 0; x < 30; x += 2) {
+        cells.push_back({vl::Vector(10.0f + x, 15), ' ', vl::Red});
+    }
+    for (int x = 0; x < 10; ++x) {
+        cells.push_back({vl::Vector(10.5f + 3 * x, 15.5f), ' ', vl::Green});
+    }
+    return cells;
+}
+
+Cells screenEdges() {
+    Cells cells;
+    const std::string tall = "|j_@g(W";
+    for (int x = -2; x < 86; ++x) {
+        const char ch = tall[static_cast<size_t>(x + 2) % tall.size()];
+        cells.push_back({vl::Vector(static_cast<float>(x), 0), ch, vl::Cyan});
+        cells.push_back({vl::Vector(static_cast<float>(x), 23), ch, vl::Yellow});
+        cells.push_back({vl::Vector(static_cast<float>(x) + 0.5f, -0.5f), ch, vl::Red});
+        cells.push_back({vl::Vector(static_cast<float>(x), 24), ch, vl::Green});
+    }
+    for (int y = -1; y < 25; ++y) {
+        cells.push_back({vl::Vector(0, static_cast<float>(y)), '#', vl::White});
+        cells.push_back({vl::Vector(81, static_cast<float>(y)), '#', vl::Magenta});
+        cells.push_back({vl::Vector(-0.5f, static_cast<float>(y)), 'M', vl::Blue});
+        cells.push_back({vl::Vector(82, static_cast<float>(y)), 'M', vl::Green});
+    }
+    return cells;
+}
+
+// Every printable character, the colours taking turns, invalid ones included.
+Cells fullScreen(int shift) {
+    Cells cells;
+    for (int y = 0; y < vl::kWindowVerticalCells; ++y) {
+        for (int x = 0; x < vl::kWindowHorizontalCells; ++x) {
+            const int n = y * vl::kWindowHorizontalCells + x + shift;
+            cells.push_back({vl::Vector(static_cast<float>(x), static_cast<float>(y)),
+                             static_cast<char>(32 + n % 95), static_cast<vl::Color>(n % 10)});
+        }
+    }
+    return cells;
+}
+
+// Characters sf::Text lays out no glyph for, and ones outside the font.
+Cells oddBytes() {
+    const std::string bytes = std::string("\t\n\r\x01\x7f\xe9\xff \x1b", 9) + std::string(1, '\0');
+    Cells cells;
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        cells.push_back({vl::Vector(5.0f + 2 * i, 5), '#', vl::Red});
+        cells.push_back({vl::Vector(5.0f + 2 * i, 5), bytes[i], vl::White});
+        cells.push_back({vl::Vector(5.0f + 2 * i, 7), bytes[i], vl::Yellow});
+    }
+    return cells;
+}
+
+// More cells than the display keeps before drawing part of a frame early.
+Cells severalScreens() {
+    Cells cells;
+    for (int screen = 0; screen < 4; ++screen) {
+        for (const Cell& cell : fullScreen(screen * 31)) {
+            cells.push_back({vl::Vector(cell.position.x + 0.25f * screen, cell.position.y), cell.ch,
+                             cell.color});
+        }
+    }
+    return cells;
+}
+
+sf::Image drawBatched(const Cells& cells) {
+    vl::DisplayManager& display = vl::DisplayManager::getInstance();
+    for (const Cell& cell : cells) {
+        EXPECT_EQ(display.drawCell(cell.position, cell.ch, cell.color), 0);
+    }
+    sf::Image image = display.captureFrame();
+    display.presentFrame();
+    return image;
+}
+
+sf::Image drawReference(ReferenceRenderer& reference, const Cells& cells) {
+    for (const Cell& cell : cells) {
+        reference.drawCell(cell.position, cell.ch, cell.color);
+    }
+    sf::Image image = reference.capture();
+    reference.clear();
+    return image;
+}
+
+class PixelIdentityTest : public DisplayFixture {};
+
+TEST_F(PixelIdentityTest, BatchedCellsMatchPerCellDrawing) {
+    ReferenceRenderer reference(*vl::DisplayManager::getInstance().getWindow());
+    ASSERT_TRUE(reference.loaded());
+    const std::vector<std::pair<std::string, Cells>> frames = {
+        {"full screen", fullScreen(0)},
+        {"every colour", everyColour()},
+        {"fractional positions", fractionalPositions()},
+        {"overlapping sprites", overlappingSprites()},
+        {"spaces over glyphs", spacesOverGlyphs()},
+        {"screen edges", screenEdges()},
+        {"odd bytes", oddBytes()},
+        {"several screens in one frame", severalScreens()},
+        {"full screen again", fullScreen(11)},
+    };
+    for (const auto& [name, cells] : frames) {
+        SCOPED_TRACE(name);
+        const sf::Image batched = drawBatched(cells);
+        const sf::Image expected = drawReference(reference, cells);
+        EXPECT_GT(countLitPixels(batched, sf::IntRect(0, 0, 1024, 768)), 0);
+        const PixelDifference difference = comparePixels(batched, expected);
+        EXPECT_EQ(difference.count, 0) << "first at " << difference.first;
+        if (name == "full screen" || difference.count != 0) {
+            savePicture(batched, "display-identity-batched.png");
+            savePicture(expected, "display-identity-reference.png");
+        }
+    }
+}
+
+TEST_F(PixelIdentityTest, ViewCornerShiftsBothAlike) {
+    ReferenceRenderer reference(*vl::DisplayManager::getInstance().getWindow());
+    ASSERT_TRUE(reference.loaded());
+    vl::WorldManager::getInstance().setView(vl::Box(vl::Vector(5.5f, 2.25f), 82, 24));
+    Cells cells = overlappingSprites();
+    cells.push_back({vl::Vector(5.5f, 2.25f), '#', vl::White});
+    const sf::Image batched = drawBatched(cells);
+    const sf::Image expected = drawReference(reference, cells);
+    EXPECT_TRUE(cellHasInk(batched, vl::Vector(0, 0), sf::Color::White));
+    const PixelDifference difference = comparePixels(batched, expected);
+    EXPECT_EQ(difference.count, 0) << "first at " << difference.first;
+}
+
+}  // namespace

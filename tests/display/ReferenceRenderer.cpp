@@ -1,0 +1,46 @@
+#include "display/ReferenceRenderer.h"
+
+#include <SFML/Graphics/Texture.hpp>
+#include <array>
+
+ReferenceRenderer::ReferenceRenderer(sf::RenderWindow& target)
+    : window(target), font_loaded(font.loadFromFile(vl::kFontFile)), text("", font, 30) {
+    // The display lays out every glyph at start-up in character order; the
+    // same layout here puts each glyph at the same texel.
+    for (int ch = 0; ch < 256; ++ch) {
+        font.getGlyph(sf::String(static_cast<char>(ch))[0], 24, true);
+    }
+}
+
+void ReferenceRenderer::drawCell(vl::Vector position, char ch, vl::Color color) {
+    static const std::array<sf::Color, 8> kColors = {
+        sf::Color::Black, sf::Color::Red,     sf::Color::Green, sf::Color::Yellow,
+        sf::Color::Blue,  sf::Color::Magenta, sf::Color::Cyan,  sf::Color::White};
+    const vl::Vector pixel =
+        vl::cellsToPixels(position - vl::WorldManager::getInstance().getView().corner);
+    const float width = vl::cellWidth();
+    const float height = vl::cellHeight();
+    background.setSize(sf::Vector2f(width, height));
+    background.setFillColor(sf::Color::Black);
+    background.setPosition(pixel.x - width / 10, pixel.y + height / 5);
+    window.draw(background);
+    text.setString(sf::String(ch));
+    text.setStyle(sf::Text::Bold);
+    text.setCharacterSize(2 * static_cast<unsigned>(std::min(width, height)));
+    if (color >= vl::Black && color <= vl::White) {
+        text.setFillColor(kColors[static_cast<size_t>(color)]);
+    }
+    text.setPosition(pixel.x, pixel.y);
+    window.draw(text);
+}
+
+sf::Image ReferenceRenderer::capture() {
+    sf::Texture copy;
+    copy.create(window.getSize().x, window.getSize().y);
+    copy.update(window);
+    return copy.copyToImage();
+}
+
+void ReferenceRenderer::clear() {
+    window.clear(sf::Color::Black);
+}

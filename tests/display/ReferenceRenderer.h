@@ -1,0 +1,31 @@
+#pragma once
+
+#include <SFML/Graphics/Font.hpp>
+#include <SFML/Graphics/Image.hpp>
+#include <SFML/Graphics/RectangleShape.hpp>
+#include <SFML/Graphics/RenderWindow.hpp>
+#include <SFML/Graphics/Text.hpp>
+
+#include "vl.h"
+
+// Draws cells the plain way, one sf::RectangleShape and one sf::Text draw per
+// cell, into the display's window: the picture the batched display must match.
+class ReferenceRenderer {
+  public:
+    // Loads the font itself from the run folder; check loaded().
+    explicit ReferenceRenderer(sf::RenderWindow& target);
+    bool loaded() const { return font_loaded; }
+
+    void drawCell(vl::Vector position, char ch, vl::Color color);
+    // The window's back buffer as it is now.
+    sf::Image capture();
+    // Clears the back buffer to black without showing it.
+    void clear();
+
+  private:
+    sf::RenderWindow& window;
+    sf::Font font;
+    bool font_loaded;
+    sf::Text text;
+    sf::RectangleShape background;
+};

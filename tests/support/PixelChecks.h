@@ -1,0 +1,35 @@
+#pragma once
+
+#include <SFML/Graphics/Color.hpp>
+#include <SFML/Graphics/Image.hpp>
+#include <SFML/Graphics/Rect.hpp>
+#include <string>
+
+#include "vl.h"
+
+// Pixel rules of the 12 x 32 character cells, for checking window captures.
+
+// The part of a cell (in view cells) that only its own glyph inks: inside its
+// black background, clear of the neighbours' overhanging bold strokes.
+sf::IntRect cellInkArea(vl::Vector cell);
+// The cell's background rectangle rounded outward to whole pixels.
+sf::IntRect cellBackground(vl::Vector cell);
+
+int countPixels(const sf::Image& image, sf::IntRect area, sf::Color color);
+// Pixels of area that are not black.
+int countLitPixels(const sf::Image& image, sf::IntRect area);
+// True when the cell's ink area holds a stroke of that exact colour.
+bool cellHasInk(const sf::Image& image, vl::Vector cell, sf::Color color);
+// True when the cell's ink area is black.
+bool cellIsBlank(const sf::Image& image, vl::Vector cell);
+
+// How many pixels differ, and where the first one is (empty when none does;
+// a size mismatch is a difference too).
+struct PixelDifference {
+    int count = 0;
+    std::string first;
+};
+PixelDifference comparePixels(const sf::Image& a, const sf::Image& b);
+
+// Writes the image as PNG to the folder the tests started in and to /tmp.
+void savePicture(const sf::Image& image, const std::string& name);
