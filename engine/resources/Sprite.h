@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -10,7 +12,9 @@ namespace vl {
 
 // A labelled set of frames of one size and one colour. frame_capacity is the
 // most frames the sprite will ever hold; frames are stored as they arrive, so
-// a large declared capacity costs nothing until frames are inserted.
+// a large declared capacity costs nothing until frames are inserted. A sprite
+// file can hold a failed block on every line, so an empty frame takes only its
+// slot.
 class Sprite {
   public:
     explicit Sprite(int capacity);
@@ -26,7 +30,7 @@ class Sprite {
     std::string getLabel() const { return label; }
     void setLabel(std::string value) { label = std::move(value); }
     int getFrameCapacity() const { return frame_capacity; }
-    int getFrameCount() const { return static_cast<int>(frames.size()); }
+    int getFrameCount() const { return static_cast<int>(slots.size()); }
 
     // Appends the frame while there is room; a frame beyond the capacity is dropped.
     void insertFrame(const Frame& frame);
@@ -41,7 +45,9 @@ class Sprite {
     int frame_capacity;
     Color color = kDefaultColor;
     int slowdown = 1;
-    std::vector<Frame> frames;
+    // Per frame, where it lies in frames, or -1 for the empty frame.
+    std::vector<int32_t> slots;
+    std::deque<Frame> frames;
     std::string label;
 };
 

@@ -34,6 +34,17 @@ TEST(Sprite, HoldsFramesUpToItsCapacity) {
     expectEmpty(sprite.getFrame(2));
     expectEmpty(sprite.getFrame(INT_MIN));
 
+    vl::Sprite mixed(4);
+    mixed.insertFrame(vl::Frame());
+    mixed.insertFrame(vl::Frame(2, 1, "ab"));
+    mixed.insertFrame(vl::Frame(0, 3, ""));
+    mixed.insertFrame(vl::Frame());
+    EXPECT_EQ(mixed.getFrameCount(), 4);
+    expectEmpty(mixed.getFrame(0));
+    EXPECT_EQ(mixed.frameAt(1).getCells(), "ab");
+    EXPECT_EQ(mixed.frameAt(2).getHeight(), 3);
+    expectEmpty(mixed.getFrame(3));
+
     vl::Sprite none(0);
     none.insertFrame(vl::Frame(1, 1, "a"));
     EXPECT_EQ(none.getFrameCount(), 0);
