@@ -21,7 +21,7 @@ class InputManager : public Manager {
     void shutDown() override;
 
     // Drains the window's events, then samples held W, A, S, D and the three
-    // mouse buttons. Without a window nothing is read.
+    // mouse buttons. Before startUp, and without a window, nothing is read.
     void pollInput();
 
   private:

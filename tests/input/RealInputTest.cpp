@@ -1,0 +1,274 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+#include <SFML/Window/Event.hpp>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+#include <iterator>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "InputRecorder.h"
+#include "XInput.h"
+#include "support/WorldFixture.h"
+#include "vl.h"
+
+namespace {
+
+using Records = std::vector<std::string>;
+
+// Generous: the machine is shared and the X server may be slow to deliver.
+constexpr auto kDeadline = std::chrono::seconds(10);
+constexpr int kHeldPolls = 3;
+
+// The window opens once per process and stays for every test.
+bool displayStarted() {
+    static const bool started = [] {
+        const char* display = std::getenv("DISPLAY");
+        if (display == nullptr || *display == '\0' || chdir(VL_RUN_DIR) != 0) {
+            return false;
+        }
+        vl::DisplayManager& manager = vl::DisplayManager::getInstance();
+        manager.startUp();
+        return manager.isStarted() && manager.getWindow() != nullptr;
+    }();
+    return started;
+}
+
+bool contains(const Records& records, const std::string& record) {
+    return std::find(records.begin(), records.end(), record) != records.end();
+}
+
+Records startingWith(const Records& records, const std::string& prefix) {
+    Records matching;
+    std::copy_if(records.begin(), records.end(), std::back_inserter(matching),
+                 [&](const std::string& record) { return record.rfind(prefix, 0) == 0; });
+    return matching;
+}
+
+Records keys(const Records& records) {
+    return startingWith(records, "key ");
+}
+
+class RealInput : public WorldFixture {
+  protected:
+    void SetUp() override {
+        WorldFixture::SetUp();
+        if (!displayStarted()) {
+            GTEST_SKIP() << "no X display can be opened";
+        }
+        if (!xinput::available()) {
+            GTEST_SKIP() << "xdotool is not installed";
+        }
+        ASSERT_EQ(input().startUp(), 0);
+        window = vl::DisplayManager::getInstance().getWindow();
+        xinput::releaseAll();
+        ASSERT_TRUE(xinput::focus(window->getSystemHandle()));
+        recorder = new InputRecorder;
+        ASSERT_TRUE(drain()) << "key events do not reach the window";
+    }
+
+    void TearDown() override {
+        if (window != nullptr) {
+            xinput::releaseAll();
+        }
+        input().shutDown();
+        WorldFixture::TearDown();
+    }
+
+    static vl::InputManager& input() { return vl::InputManager::getInstance(); }
+    std::string windowId() const { return std::to_string(window->getSystemHandle()); }
+
+    Records pollOnce() {
+        input().pollInput();
+        return recorder->take();
+    }
+
+    // Polls until the records so far satisfy done or the deadline passes.
+    Records pollUntil(const std::function<bool(const Records&)>& done) {
+        Records records;
+        const auto deadline = std::chrono::steady_clock::now() + kDeadline;
+        while (!done(records) && std::chrono::steady_clock::now() < deadline) {
+            const Records polled = pollOnce();
+            records.insert(records.end(), polled.begin(), polled.end());
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+        return records;
+    }
+
+    Records pollUntilRecorded(const std::string& record) {
+        return pollUntil([&](const Records& records) { return contains(records, record); });
+    }
+
+    // Types F12 and polls until its release arrives: whatever the window had
+    // queued before it has then been read.
+    bool drain() {
+        xinput::run("key F12");
+        const Records records = pollUntilRecorded("key 34 Released");
+        return contains(records, "key 34 Released");
+    }
+
+    sf::RenderWindow* window = nullptr;
+    InputRecorder* recorder = nullptr;
+};
+
+TEST_F(RealInput, KeyPressAndReleaseArriveInOrder) {
+    ASSERT_TRUE(xinput::run("key p"));
+    EXPECT_EQ(keys(pollUntilRecorded("key 50 Released")),
+              (Records{"key 50 Pressed", "key 50 Released"}));
+
+    // The digit row: 1 is Num1, 0 is Num0 after Num9.
+    ASSERT_TRUE(xinput::run("key 1 0"));
+    EXPECT_EQ(keys(pollUntilRecorded("key 70 Released")),
+              (Records{"key 61 Pressed", "key 61 Released", "key 70 Pressed", "key 70 Released"}));
+
+    // Keys the engine lacks still arrive, as Undefined.
+    ASSERT_TRUE(xinput::run("key Alt_L"));
+    EXPECT_EQ(keys(pollUntilRecorded("key -1 Released")),
+              (Records{"key -1 Pressed", "key -1 Released"}));
+}
+
+TEST_F(RealInput, HeldWGivesOnePressAHeldEveryPollAndOneRelease) {
+    ASSERT_TRUE(xinput::run("keydown w"));
+    Records records = keys(pollUntilRecorded("key 57 Pressed"));
+    EXPECT_EQ(std::count(records.begin(), records.end(), "key 57 Pressed"), 1);
+    for (int poll = 0; poll < kHeldPolls; ++poll) {
+        EXPECT_EQ(keys(pollOnce()), Records{"key 57 Held"}) << "poll " << poll;
+    }
+
+    ASSERT_TRUE(xinput::run("keyup w"));
+    records = keys(pollUntilRecorded("key 57 Released"));
+    EXPECT_EQ(std::count(records.begin(), records.end(), "key 57 Released"), 1);
+    EXPECT_FALSE(contains(records, "key 57 Pressed"));
+    EXPECT_EQ(keys(pollOnce()), Records{});
+}
+
+// Held past the server's repeat delay, a key gives one press while input runs.
+TEST_F(RealInput, KeyRepeatIsOffWhileStartedAndBackOnAfterShutDown) {
+    const auto hold = xinput::repeatingHold();
+    if (hold.count() == 0) {
+        GTEST_SKIP() << "the X server does not repeat held keys";
+    }
+    ASSERT_TRUE(xinput::run("keydown w"));
+    const auto hold_end = std::chrono::steady_clock::now() + hold;
+    Records records =
+        pollUntil([&](const Records&) { return std::chrono::steady_clock::now() > hold_end; });
+    ASSERT_TRUE(xinput::run("keyup w"));
+    const Records release = pollUntilRecorded("key 57 Released");
+    records.insert(records.end(), release.begin(), release.end());
+    EXPECT_EQ(std::count(records.begin(), records.end(), "key 57 Pressed"), 1);
+
+    input().shutDown();
+    ASSERT_TRUE(xinput::run("keydown w"));
+    std::this_thread::sleep_for(hold);
+    ASSERT_TRUE(xinput::run("keyup w"));
+    int presses = 0;
+    bool released = false;
+    const auto deadline = std::chrono::steady_clock::now() + kDeadline;
+    while (!released && std::chrono::steady_clock::now() < deadline) {
+        sf::Event event;
+        while (window->pollEvent(event)) {
+            if (event.type == sf::Event::KeyPressed && event.key.code == sf::Keyboard::W) {
+                ++presses;
+            }
+            if (event.type == sf::Event::KeyReleased && event.key.code == sf::Keyboard::W) {
+                released = true;
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    EXPECT_TRUE(released);
+    EXPECT_GT(presses, 1);
+}
+
+TEST_F(RealInput, HeldKeysAreSampledWThenDAndArrowsNotAtAll) {
+    ASSERT_TRUE(xinput::run("keydown d w Left"));
+    pollUntil([](const Records& records) {
+        return contains(records, "key 57 Pressed") && contains(records, "key 38 Pressed") &&
+               contains(records, "key 4 Pressed");
+    });
+    for (int poll = 0; poll < kHeldPolls; ++poll) {
+        EXPECT_EQ(keys(pollOnce()), (Records{"key 57 Held", "key 38 Held"})) << "poll " << poll;
+    }
+
+    ASSERT_TRUE(xinput::run("keyup d w"));
+    pollUntilRecorded("key 57 Released");
+    for (int poll = 0; poll < kHeldPolls; ++poll) {
+        EXPECT_EQ(keys(pollOnce()), Records{}) << "poll " << poll;
+    }
+    ASSERT_TRUE(xinput::run("keyup Left"));
+    EXPECT_EQ(keys(pollUntilRecorded("key 4 Released")), Records{"key 4 Released"});
+}
+
+TEST_F(RealInput, HeldMouseButtonsComeLeftRightMiddleWithoutPosition) {
+    ASSERT_TRUE(xinput::run("mousedown 3"));
+    ASSERT_TRUE(xinput::run("mousedown 1"));
+    pollUntilRecorded("mouse Held Right 0,0");
+    for (int poll = 0; poll < kHeldPolls; ++poll) {
+        EXPECT_EQ(startingWith(pollOnce(), "mouse Held"),
+                  (Records{"mouse Held Left 0,0", "mouse Held Right 0,0"}))
+            << "poll " << poll;
+    }
+
+    ASSERT_TRUE(xinput::run("mousedown 2"));
+    pollUntilRecorded("mouse Held Middle 0,0");
+    EXPECT_EQ(startingWith(pollOnce(), "mouse Held"),
+              (Records{"mouse Held Left 0,0", "mouse Held Right 0,0", "mouse Held Middle 0,0"}));
+}
+
+TEST_F(RealInput, PointerMovesArriveInWindowPixels) {
+    ASSERT_TRUE(xinput::run("mousemove --window " + windowId() + " 100 100"));
+    pollUntilRecorded("mouse Moved Undefined 100,100");
+    ASSERT_TRUE(xinput::run("mousemove --window " + windowId() + " 600 320"));
+    const Records records = pollUntilRecorded("mouse Moved Undefined 600,320");
+    ASSERT_FALSE(records.empty());
+    EXPECT_EQ(records.back(), "mouse Moved Undefined 600,320");
+    EXPECT_EQ(keys(records), Records{});
+}
+
+TEST_F(RealInput, CloseRequestIsDroppedAndTheWindowStays) {
+    ASSERT_TRUE(xinput::requestClose(window->getSystemHandle()));
+    ASSERT_TRUE(xinput::run("key F12"));
+    EXPECT_EQ(pollUntilRecorded("key 34 Released"), (Records{"key 34 Pressed", "key 34 Released"}));
+    EXPECT_TRUE(window->isOpen());
+}
+
+// Each event of a poll reaches the objects that exist when it is sent.
+TEST_F(RealInput, ObjectMadeDuringAPollGetsTheRestOfThatPoll) {
+    ASSERT_TRUE(xinput::run("keydown w d"));
+    pollUntil([](const Records& records) {
+        return contains(records, "key 57 Pressed") && contains(records, "key 38 Pressed");
+    });
+    InputRecorder* latecomer = nullptr;
+    recorder->on_record = [&](const std::string& record) {
+        if (record == "key 57 Held" && latecomer == nullptr) {
+            latecomer = new InputRecorder;
+        }
+    };
+    EXPECT_EQ(keys(pollOnce()), (Records{"key 57 Held", "key 38 Held"}));
+    ASSERT_NE(latecomer, nullptr);
+    EXPECT_EQ(keys(latecomer->take()), Records{"key 38 Held"});
+    recorder->on_record = nullptr;
+}
+
+TEST_F(RealInput, NothingIsReadWhileStoppedAndNoStartWithoutTheWorld) {
+    ASSERT_TRUE(xinput::run("keydown w"));
+    pollUntilRecorded("key 57 Held");
+    input().shutDown();
+    for (int poll = 0; poll < kHeldPolls; ++poll) {
+        EXPECT_EQ(pollOnce(), Records{}) << "poll " << poll;
+    }
+    ASSERT_EQ(input().startUp(), 0);
+    EXPECT_TRUE(contains(pollOnce(), "key 57 Held"));
+
+    input().shutDown();
+    vl::WorldManager::getInstance().shutDown();
+    EXPECT_EQ(input().startUp(), -1);
+    EXPECT_FALSE(input().isStarted());
+    vl::WorldManager::getInstance().startUp();
+}
+
+}  // namespace

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <chrono>
+#include <string>
+
+// Drives the X server's keyboard and pointer the way a user would, with
+// xdotool, so that input arrives through the real window.
+namespace xinput {
+
+// True when xdotool can be run.
+bool available();
+// Runs xdotool with the arguments; true when it succeeded.
+bool run(const std::string& arguments);
+// Gives the window the keyboard focus and puts the pointer over it: without a
+// window manager key events go only where the focus is.
+bool focus(unsigned long window);
+// Lets go of every key and button the tests hold.
+void releaseAll();
+// How long a key must be held for the X server to repeat it several times;
+// zero when the server does not repeat keys.
+std::chrono::milliseconds repeatingHold();
+// Asks the window to close, as a window manager's close button does.
+bool requestClose(unsigned long window);
+
+}  // namespace xinput
