@@ -87,8 +87,8 @@ PixelDifference comparePixels(const sf::Image& a, const sf::Image& b) {
             if (difference.count++ == 0) {
                 std::ostringstream where;
                 where << "(" << x << ", " << y << "): " << int(pa.r) << "," << int(pa.g) << ","
-                      << int(pa.b) << " against " << int(pb.r) << "," << int(pb.g) << ","
-                      << int(pb.b);
+                      << int(pa.b) << "," << int(pa.a) << " against " << int(pb.r) << ","
+                      << int(pb.g) << "," << int(pb.b) << "," << int(pb.a);
                 difference.first = where.str();
             }
         }

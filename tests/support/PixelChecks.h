@@ -3,6 +3,7 @@
 #include <SFML/Graphics/Color.hpp>
 #include <SFML/Graphics/Image.hpp>
 #include <SFML/Graphics/Rect.hpp>
+#include <ostream>
 #include <string>
 
 #include "vl.h"
@@ -33,3 +34,11 @@ PixelDifference comparePixels(const sf::Image& a, const sf::Image& b);
 
 // Writes the image as PNG to the folder the tests started in and to /tmp.
 void savePicture(const sf::Image& image, const std::string& name);
+
+namespace sf {
+// Readable rectangles in test failures.
+inline void PrintTo(const IntRect& rect, std::ostream* out) {
+    *out << "(" << rect.left << ", " << rect.top << ", " << rect.width << " x " << rect.height
+         << ")";
+}
+}  // namespace sf
