@@ -31,6 +31,12 @@ bool displayStarted() {
         if (display == nullptr || *display == '\0' || chdir(VL_RUN_DIR) != 0) {
             return false;
         }
+        // The display's start-up probes the server with a connection it closes
+        // again; were that the server's only client, the server would reset
+        // and refuse the window's connection.
+        if (!xinput::connect()) {
+            return false;
+        }
         vl::DisplayManager& manager = vl::DisplayManager::getInstance();
         manager.startUp();
         return manager.isStarted() && manager.getWindow() != nullptr;

@@ -10,8 +10,8 @@ namespace xinput {
 
 namespace {
 
-// A busy X server now and then turns a new connection away; the attempt is
-// simply made again.
+// An X server resets when its last client leaves and turns new connections
+// away while it does; the attempt is made again.
 constexpr int kAttempts = 20;
 constexpr auto kRetryPause = std::chrono::milliseconds(20);
 
@@ -31,6 +31,10 @@ Display* connection() {
 }
 
 }  // namespace
+
+bool connect() {
+    return connection() != nullptr;
+}
 
 bool available() {
     return std::system("xdotool version >/dev/null 2>&1") == 0;

@@ -7,6 +7,10 @@
 // xdotool, so that input arrives through the real window.
 namespace xinput {
 
+// Opens this program's own connection to the X server (kept to the end);
+// false when there is no X server. While it is open the server has a client
+// and does not reset when another program's last connection closes.
+bool connect();
 // True when xdotool can be run.
 bool available();
 // Runs xdotool with the arguments; true when it succeeded.
