@@ -99,8 +99,8 @@ void ScriptedPlayer::playFrame() {
 }
 
 void ScriptedPlayer::sendInput() {
-    const bool on_screen =
-        first("GameStart") != nullptr || (goal == Goal::Die && first("GameOver") != nullptr);
+    const bool on_screen = first("GameStart") != nullptr || first("GameOver") != nullptr ||
+                           first("GameWin") != nullptr;
     if (p_down) {
         sendKey(Key::P, vl::KeyAction::Released);
         p_down = false;

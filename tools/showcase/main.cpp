@@ -6,6 +6,7 @@
 
 #include <unistd.h>
 
+#include <cstdlib>
 #include <iostream>
 #include <string>
 
@@ -29,7 +30,9 @@ bool captureTo(const std::string& path) {
     return saved;
 }
 
-int countOf(const char* type) { return vl::WorldManager::getInstance().collectByType(type).count(); }
+int countOf(const char* type) {
+    return vl::WorldManager::getInstance().collectByType(type).count();
+}
 
 int levelNumber() {
     const vl::ObjectList levels = vl::WorldManager::getInstance().collectByType("Level");
@@ -43,7 +46,15 @@ int main(int argc, char** argv) {
         std::cerr << "usage: velloc-showcase <run folder> <output folder>\n";
         return 2;
     }
-    const std::string output = argv[2];
+    // The output folder is named from where the tool starts, before it moves
+    // into the run folder.
+    char* absolute_output = realpath(argv[2], nullptr);
+    if (absolute_output == nullptr) {
+        std::cerr << "velloc-showcase: no output folder at " << argv[2] << '\n';
+        return 1;
+    }
+    const std::string output = absolute_output;
+    free(absolute_output);
     if (chdir(argv[1]) != 0) {
         std::cerr << "velloc-showcase: no run folder at " << argv[1] << '\n';
         return 1;
@@ -59,8 +70,8 @@ int main(int argc, char** argv) {
     ScriptedPlayer winner(ScriptedPlayer::Goal::Win);
     ok = ok && winner.playUntil([] { return levelNumber() == 6; }, kFrameLimit);
     // Far enough into level 6 for the turrets to have fired.
-    ok = ok && winner.playUntil([] { return countOf("Bullet") >= 3 || levelNumber() != 6; },
-                                kFrameLimit);
+    ok = ok &&
+         winner.playUntil([] { return countOf("Bullet") >= 3 || levelNumber() != 6; }, kFrameLimit);
     ok = ok && captureTo(output + "/level.png");
     ok = ok && winner.playUntil([] { return countOf("GameWin") == 1; }, kFrameLimit);
     ok = ok && captureTo(output + "/win.png");
