@@ -5,6 +5,9 @@
 #include <SFML/Graphics/Texture.hpp>
 #include <SFML/System/String.hpp>
 #include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <thread>
 
 #include "world/WorldManager.h"
 
@@ -19,14 +22,28 @@ const sf::Color kWindowBackgroundColor = sf::Color::Black;
 // memory. About three full screens; drawing in parts gives the same pixels.
 constexpr std::size_t kMaxPendingVertices = 1 << 16;
 
-// SFML ends the program when it cannot reach an X server, so ask first.
-bool canOpenDisplay() {
-    Display* display = XOpenDisplay(nullptr);
-    if (display == nullptr) {
-        return false;
+struct DisplayConnectionCloser {
+    void operator()(Display* display) const { XCloseDisplay(display); }
+};
+using DisplayConnection = std::unique_ptr<Display, DisplayConnectionCloser>;
+
+// An X server that has just lost its last client resets and drops the
+// connections that arrive meanwhile; a few short waits see it through.
+constexpr int kConnectAttempts = 10;
+constexpr std::chrono::milliseconds kConnectRetryDelay(50);
+
+// SFML ends the program when it cannot reach an X server, so ask first. The
+// connection is held while SFML opens its own, so that the server cannot
+// start a reset in between.
+DisplayConnection connectToDisplay() {
+    for (int attempt = 0; attempt < kConnectAttempts; ++attempt) {
+        DisplayConnection connection(XOpenDisplay(nullptr));
+        if (connection || std::getenv("DISPLAY") == nullptr) {
+            return connection;
+        }
+        std::this_thread::sleep_for(kConnectRetryDelay);
     }
-    XCloseDisplay(display);
-    return true;
+    return DisplayConnection();
 }
 
 bool isDrawingColor(Color color) {
@@ -71,7 +88,8 @@ int DisplayManager::startUp() {
     if (window) {
         return 0;
     }
-    if (!canOpenDisplay()) {
+    const DisplayConnection probe = connectToDisplay();
+    if (!probe) {
         return -1;
     }
     window = std::make_unique<sf::RenderWindow>(
