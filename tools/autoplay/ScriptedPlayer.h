@@ -17,6 +17,9 @@ class ScriptedPlayer {
 
     // Sends this frame's input and runs the whole frame.
     void playFrame();
+    // Sends this frame's input only, for a driver that runs inside the game
+    // loop or times the frame on its own.
+    void sendInput();
     // Plays frames until done() holds or the frame limit is reached; false
     // when the limit was reached first.
     template <typename Done>
@@ -33,7 +36,6 @@ class ScriptedPlayer {
     int framesPlayed() const { return frames; }
 
   private:
-    void sendInput();
     void playLevel(vl::Object& player);
     vl::Key chooseMove(const vl::Object& player) const;
 

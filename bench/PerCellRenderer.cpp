@@ -1,0 +1,40 @@
+#include "PerCellRenderer.h"
+
+#include <algorithm>
+#include <array>
+
+PerCellRenderer::PerCellRenderer(sf::RenderWindow& target)
+    : window(target), font_loaded(font.loadFromFile(vl::kFontFile)), text("", font, 30) {
+    // The display lays out every glyph at start-up; so does this, so that
+    // neither pays for growing its font page while it is timed.
+    for (int ch = 0; ch < 256; ++ch) {
+        font.getGlyph(sf::String(static_cast<char>(ch))[0], 24, true);
+    }
+}
+
+void PerCellRenderer::drawCell(vl::Vector position, char ch, vl::Color color) {
+    static const std::array<sf::Color, 8> kColors = {
+        sf::Color::Black, sf::Color::Red,     sf::Color::Green, sf::Color::Yellow,
+        sf::Color::Blue,  sf::Color::Magenta, sf::Color::Cyan,  sf::Color::White};
+    const vl::Vector pixel =
+        vl::cellsToPixels(position - vl::WorldManager::getInstance().getView().corner);
+    const float width = vl::cellWidth();
+    const float height = vl::cellHeight();
+    background.setSize(sf::Vector2f(width, height));
+    background.setFillColor(sf::Color::Black);
+    background.setPosition(pixel.x - width / 10, pixel.y + height / 5);
+    window.draw(background);
+    text.setString(sf::String(ch));
+    text.setStyle(sf::Text::Bold);
+    text.setCharacterSize(2 * static_cast<unsigned>(std::min(width, height)));
+    if (color >= vl::Black && color <= vl::White) {
+        text.setFillColor(kColors[static_cast<std::size_t>(color)]);
+    }
+    text.setPosition(pixel.x, pixel.y);
+    window.draw(text);
+}
+
+void PerCellRenderer::presentFrame() {
+    window.display();
+    window.clear(sf::Color(0, 0, 0, 255));
+}

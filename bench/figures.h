@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+// Each figure prints its lines and returns false when it could not be
+// measured. The benchmark runs each in a process of its own, in the run folder.
+
+// draw_full_screen_ms, draw_full_screen_reference_ms and their ratio.
+bool benchDrawFullScreen();
+// world_update_1000_ms.
+bool benchWorldUpdate();
+// frame_level_ms for each level and the worst level.
+bool benchLevelFrames();
+// loop_period_ms.
+bool benchLoopPeriod();
+// cpu_pct_level and cpu_pct_title.
+bool benchCpuLevel();
+bool benchCpuTitle();
+// startup_ms of the program in the run folder.
+bool benchStartup();
+// sprite_load_us.
+bool benchSpriteLoad();
