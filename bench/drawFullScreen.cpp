@@ -1,4 +1,5 @@
 #include <SFML/Graphics/Image.hpp>
+#include <SFML/OpenGL.hpp>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -27,6 +28,16 @@ int differingPixels(const sf::Image& a, const sf::Image& b) {
     return differing;
 }
 
+// Which OpenGL the window draws with: the figures depend on it more than on
+// anything else.
+void printRenderer() {
+    const auto text = [](GLenum name) {
+        const GLubyte* value = glGetString(name);
+        return value == nullptr ? "?" : reinterpret_cast<const char*>(value);
+    };
+    std::printf("# renderer: %s, OpenGL %s\n", text(GL_RENDERER), text(GL_VERSION));
+}
+
 int litPixels(const sf::Image& image) {
     int lit = 0;
     for (unsigned y = 0; y < image.getSize().y; ++y) {
@@ -51,6 +62,7 @@ bool benchDrawFullScreen() {
         std::cerr << "velloc-bench: no window or no font for drawing\n";
         return false;
     }
+    printRenderer();
     PerCellRenderer reference(*display.getWindow());
     if (!reference.loaded()) {
         std::cerr << "velloc-bench: the reference renderer found no font\n";
