@@ -1,6 +1,7 @@
 #include "display/ReferenceRenderer.h"
 
 #include <SFML/Graphics/Texture.hpp>
+#include <algorithm>
 #include <array>
 
 ReferenceRenderer::ReferenceRenderer(sf::RenderWindow& target)

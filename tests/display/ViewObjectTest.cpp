@@ -105,15 +105,16 @@ TEST_F(ViewObjectTest, NineLocationsWithAndWithoutBorder) {
 TEST_F(ViewObjectTest, ValueEventsReachTheDisplayTheyName) {
     auto* view = new vl::ViewObject;
     view->setViewString("Score");
-    EXPECT_EQ(view->handleEvent(new vl::EventView("Score", 10)), 1);
-    EXPECT_EQ(view->handleEvent(new vl::EventView("Score", 5)), 1);
+    const auto receive = [view](const vl::Event& event) { return view->handleEvent(&event); };
+    EXPECT_EQ(receive(vl::EventView("Score", 10)), 1);
+    EXPECT_EQ(receive(vl::EventView("Score", 5)), 1);
     EXPECT_EQ(view->getValue(), 15);
-    EXPECT_EQ(view->handleEvent(new vl::EventView("Score", -40, false)), 1);
+    EXPECT_EQ(receive(vl::EventView("Score", -40, false)), 1);
     EXPECT_EQ(view->getValue(), -40);
-    EXPECT_EQ(view->handleEvent(new vl::EventView("score", 1)), 0);
-    EXPECT_EQ(view->handleEvent(new vl::EventView("Score ", 1)), 0);
-    EXPECT_EQ(view->handleEvent(new vl::EventView("Scor", 1)), 0);
-    EXPECT_EQ(view->handleEvent(new vl::EventStep), 0);
+    EXPECT_EQ(receive(vl::EventView("score", 1)), 0);
+    EXPECT_EQ(receive(vl::EventView("Score ", 1)), 0);
+    EXPECT_EQ(receive(vl::EventView("Scor", 1)), 0);
+    EXPECT_EQ(receive(vl::EventStep()), 0);
     EXPECT_EQ(view->getValue(), -40);
 }
 
