@@ -52,7 +52,8 @@ class CellBatch {
         sf::Vector2f bottom_right;
     };
 
-    // Local corners moved by position and projected, in texture-space corners.
+    // Adds the quad whose local corners are moved by position and projected,
+    // sampling the texture between the texture corners.
     void appendQuad(sf::Vector2f position, Corners local, Corners texture, sf::Color color);
 
     std::vector<sf::Vertex> vertices;

@@ -150,8 +150,8 @@ int DisplayManager::drawText(Vector position, const std::string& text, Color col
 }
 
 void DisplayManager::flushPendingCells() {
-    // Texture coordinates are in texels: the page's size is read now, at
-    // drawing time, in case a glyph outside those laid out at start-up grew it.
+    // The batch's texture coordinates are in texels; the page's size at drawing
+    // time turns them into the page's own.
     pending_cells.drawInto(*window, font->getTexture(glyph_size));
 }
 
