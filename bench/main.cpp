@@ -7,6 +7,7 @@
 // process has one game and one window). The run folder defaults to the build's.
 
 #include <X11/Xlib.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -51,7 +52,46 @@ void printLoad(const char* when) {
     std::fflush(stdout);
 }
 
+// Busy and total time of all the machine's cores so far, in seconds.
+struct MachineTime {
+    double busy = 0;
+    double total = 0;
+};
+
+MachineTime machineTime() {
+    std::ifstream stat("/proc/stat");
+    std::string cpu;
+    stat >> cpu;
+    MachineTime time;
+    const double tick = static_cast<double>(sysconf(_SC_CLK_TCK));
+    // user nice system idle iowait irq softirq steal: idle and iowait are not busy.
+    for (int field = 0; field < 8; ++field) {
+        double ticks = 0;
+        stat >> ticks;
+        time.total += ticks / tick;
+        time.busy += field == 3 || field == 4 ? 0 : ticks / tick;
+    }
+    return time;
+}
+
+double seconds(const timeval& time) {
+    return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_usec) * 1e-6;
+}
+
+// How busy the machine's cores were while a figure ran, and how much of that
+// was other processes' work (the X server's drawing for the figure included).
+void printMachineShare(const char* name, const MachineTime& before, const MachineTime& after,
+                       const rusage& usage) {
+    const double total = after.total - before.total;
+    const double own = seconds(usage.ru_utime) + seconds(usage.ru_stime);
+    const double busy = after.busy - before.busy;
+    std::printf("# %s: cores %.0f %% busy, %.0f %% by other processes\n", name,
+                total > 0 ? 100 * busy / total : 0, total > 0 ? 100 * (busy - own) / total : 0);
+    std::fflush(stdout);
+}
+
 bool runInChild(const Figure& figure, const std::string& run_folder) {
+    const MachineTime before = machineTime();
     const pid_t pid = fork();
     if (pid == 0) {
         execl("/proc/self/exe", "velloc-bench", "--run-folder", run_folder.c_str(), figure.name,
@@ -59,9 +99,11 @@ bool runInChild(const Figure& figure, const std::string& run_folder) {
         _exit(127);
     }
     int status = 0;
-    if (pid < 0 || waitpid(pid, &status, 0) != pid) {
+    rusage usage{};
+    if (pid < 0 || wait4(pid, &status, 0, &usage) != pid) {
         return false;
     }
+    printMachineShare(figure.name, before, machineTime(), usage);
     const bool ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
     if (!ok) {
         std::printf("# %s: not measured\n", figure.name);
