@@ -1,3 +1,4 @@
+#include <SFML/System/Err.hpp>
 #include <iostream>
 #include <string>
 
@@ -5,6 +6,9 @@
 
 // The program takes no arguments and ignores any it is given.
 int main() {
+    // The audio and graphics library's own messages are not the game's: the
+    // program says in one line what keeps it from starting, and nothing else.
+    sf::err().rdbuf(nullptr);
     std::string reason;
     if (startGame(reason) != 0) {
         std::cerr << "velloc: " << reason << '\n';

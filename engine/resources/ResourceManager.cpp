@@ -6,6 +6,23 @@
 
 namespace vl {
 
+namespace {
+
+// The first entry in use whose label equals label exactly: the first loaded
+// under a label wins.
+template <typename Entry, std::size_t N>
+Entry* firstWithLabel(std::array<Entry, N>& entries, int count, const std::string& label) {
+    for (int i = 0; i < count; ++i) {
+        Entry& entry = entries[static_cast<std::size_t>(i)];
+        if (entry.getLabel() == label) {
+            return &entry;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
 ResourceManager& ResourceManager::getInstance() {
     static ResourceManager instance;
     return instance;
@@ -16,7 +33,7 @@ ResourceManager& ResourceManager::getInstance() {
 ResourceManager::~ResourceManager() = default;
 
 int ResourceManager::registerSprite(std::unique_ptr<Sprite> sprite) {
-    if (sprite_count == kMaxSprites) {
+    if (sprite == nullptr || sprite_count == kMaxSprites) {
         return -1;
     }
     sprites[static_cast<size_t>(sprite_count++)] = std::move(sprite);
@@ -60,12 +77,7 @@ int ResourceManager::loadSound(std::string file_name, std::string label) {
 }
 
 Sound* ResourceManager::getSound(const std::string& label) {
-    for (int i = 0; i < sound_count; ++i) {
-        if (sounds[static_cast<size_t>(i)].getLabel() == label) {
-            return &sounds[static_cast<size_t>(i)];
-        }
-    }
-    return nullptr;
+    return firstWithLabel(sounds, sound_count, label);
 }
 
 int ResourceManager::loadMusic(std::string file_name, std::string label) {
@@ -82,12 +94,7 @@ int ResourceManager::loadMusic(std::string file_name, std::string label) {
 }
 
 Music* ResourceManager::getMusic(const std::string& label) {
-    for (int i = 0; i < music_count; ++i) {
-        if (music_entries[static_cast<size_t>(i)].getLabel() == label) {
-            return &music_entries[static_cast<size_t>(i)];
-        }
-    }
-    return nullptr;
+    return firstWithLabel(music_entries, music_count, label);
 }
 
 void playSound(const std::string& label) {

@@ -40,8 +40,8 @@ class ResourceManager : public Manager {
     int getSoundCount() const { return sound_count; }
     int getMusicCount() const { return music_count; }
 
-    // Adds a sprite made elsewhere to the table; -1 (and the sprite is freed)
-    // when the table is full.
+    // Adds a sprite made elsewhere to the table; -1 for no sprite, and -1 (the
+    // sprite is freed) when the table is full.
     int registerSprite(std::unique_ptr<Sprite> sprite);
 
   private:

@@ -89,13 +89,14 @@ TEST_F(PlayerTest, FiresEveryEighteenFramesTowardTheReticle) {
 }
 
 TEST_F(PlayerTest, BulletsStartBesideTheShooter) {
-    auto* mine = new Bullet(Vector(5, 12), "bullet", "Player");
-    auto* theirs = new Bullet(Vector(5, 12), "enemybullet", "Turret");
-    EXPECT_EQ(mine->getPosition(), Vector(7, 11.6f));
-    EXPECT_EQ(theirs->getPosition(), Vector(7, 11));
+    auto* mine = new Bullet(Vector(40, 5), "bullet", "Player");
+    auto* theirs = new Bullet(Vector(40, 5), "enemybullet", "Turret");
+    EXPECT_EQ(mine->getPosition(), Vector(42, 4.6f));
+    EXPECT_EQ(theirs->getPosition(), Vector(42, 4));
     EXPECT_EQ(mine->getSpeed(), 1);
     stepFrames(3);  // no velocity: they stay
-    EXPECT_EQ(mine->getPosition(), Vector(7, 11.6f));
+    EXPECT_EQ(mine->getPosition(), Vector(42, 4.6f));
+    EXPECT_EQ(theirs->getPosition(), Vector(42, 4));
 }
 
 TEST_F(PlayerTest, OwnBulletsAreHarmlessTurretBulletsKill) {

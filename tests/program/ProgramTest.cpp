@@ -167,6 +167,7 @@ TEST(Program, ExplainsAMissingFontAndFails) {
               std::string::npos)
         << output;
     EXPECT_NE(output.find("status=1"), std::string::npos) << output;
+    EXPECT_EQ(output.find("Failed to load"), std::string::npos) << "only the program's own line";
     runCommand("rmdir " + empty);
 }
 

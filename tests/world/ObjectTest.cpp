@@ -35,7 +35,9 @@ TEST_F(ObjectTest, VelocityAndSprites) {
     sprite->setWidth(5);
     sprite->setHeight(3);
     sprite->setLabel("five-by-three");
-    vl::ResourceManager::getInstance().registerSprite(std::move(sprite));
+    vl::ResourceManager& resources = vl::ResourceManager::getInstance();
+    EXPECT_EQ(resources.registerSprite(nullptr), -1);
+    EXPECT_EQ(resources.registerSprite(std::move(sprite)), 0);
     EXPECT_EQ(object->setSprite("no such sprite"), -1);
     EXPECT_EQ(object->getAnimation().sprite, nullptr);
     ASSERT_EQ(object->setSprite("five-by-three"), 0);
