@@ -53,7 +53,6 @@ test-sanitize: deps
 	test -f $(GL_DRIVER)
 	cd $(SANITIZE_BUILD) && \
 		ASAN_OPTIONS=detect_leaks=1 \
-		LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp:print_suppressions=0 \
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		$(WITH_DISPLAY) env LD_PRELOAD=$(GL_DRIVER) ctest --output-on-failure -j $(JOBS)
 
@@ -100,4 +99,4 @@ memcheck: build
 		./vl-tests-game --gtest_filter='Playthrough*'
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)
