@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "support/GameFixture.h"
 #include "ScriptedPlayer.h"
+#include "support/GameFixture.h"
 
 namespace {
 
