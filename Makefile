@@ -20,7 +20,7 @@ else
 WITH_DISPLAY :=
 endif
 
-.PHONY: deps configure build run test test-sanitize screenshots fuzz memcheck clean
+.PHONY: deps configure build run test test-sanitize screenshots bench fuzz memcheck clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done); \
@@ -60,6 +60,13 @@ test-sanitize: deps
 # the game-over screen to docs/.
 screenshots: build
 	ALSOFT_DRIVERS=null $(WITH_DISPLAY) $(BUILD)/tools/showcase/velloc-showcase $(BUILD)/run docs
+
+# Frame times, the loop's pacing and CPU share, start-up and sprite loading,
+# one figure a line (docs/performance.md says what they mean). Run it on a
+# quiet machine: the lines starting with # say how busy the cores were.
+bench: configure
+	cmake --build $(BUILD) -j $(JOBS) --target velloc-bench
+	ALSOFT_DRIVERS=null $(WITH_DISPLAY) $(BUILD)/bench/velloc-bench
 
 # Fuzzes the sprite loader for FUZZ_SECONDS over a copy of the seed corpus,
 # in a clang build of its own. Any crash, leak, input slower than the timeout
