@@ -15,6 +15,6 @@ cmake --build "$BUILD" -j "$JOBS" --target velloc-bench
 
 export ALSOFT_DRIVERS=null
 if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$BUILD/bench/velloc-bench" "$@"
+    exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$BUILD/bench/velloc-bench" "$@"
 fi
 exec "$BUILD/bench/velloc-bench" "$@"
