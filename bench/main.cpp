@@ -11,6 +11,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -85,8 +86,11 @@ void printMachineShare(const char* name, const MachineTime& before, const Machin
     const double total = after.total - before.total;
     const double own = seconds(usage.ru_utime) + seconds(usage.ru_stime);
     const double busy = after.busy - before.busy;
+    // The machine's times count in clock ticks: a short figure can read a
+    // little more of its own time than the cores were busy.
+    const double others = std::max(0.0, busy - own);
     std::printf("# %s: cores %.0f %% busy, %.0f %% by other processes\n", name,
-                total > 0 ? 100 * busy / total : 0, total > 0 ? 100 * (busy - own) / total : 0);
+                total > 0 ? 100 * busy / total : 0, total > 0 ? 100 * others / total : 0);
     std::fflush(stdout);
 }
 
