@@ -17,7 +17,18 @@ class Box {
         : corner(corner_value), horizontal(horizontal_value), vertical(vertical_value) {}
 };
 
-// Inclusive: boxes that only touch along an edge or at a corner overlap.
-bool boxesOverlap(const Box& a, const Box& b);
+// Whether [a, a + a_length] and [b, b + b_length] meet. Written without
+// branches: the collision walk tests every pair of objects, and on scattered
+// positions branches here are mispredicted about half the time.
+inline bool rangesMeet(float a, float a_length, float b, float b_length) {
+    return ((a >= b) & (b + b_length >= a)) | ((b >= a) & (a + a_length >= b));
+}
+
+// Inclusive: boxes that only touch along an edge or at a corner overlap. Any
+// comparison with a NaN is false, so a box with a NaN overlaps nothing.
+inline bool boxesOverlap(const Box& a, const Box& b) {
+    return rangesMeet(a.corner.x, a.horizontal, b.corner.x, b.horizontal) &&
+           rangesMeet(a.corner.y, a.vertical, b.corner.y, b.vertical);
+}
 
 }  // namespace vl

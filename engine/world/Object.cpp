@@ -31,12 +31,6 @@ Vector Object::velocity() const {
     return v;
 }
 
-Box Object::translatedBox() const {
-    Box moved = box;
-    moved.corner = box.corner + position;
-    return moved;
-}
-
 int Object::setSprite(const std::string& label) {
     const Sprite* sprite = ResourceManager::getInstance().getSprite(label);
     if (sprite == nullptr) {

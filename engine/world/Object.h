@@ -53,7 +53,7 @@ class Object {
     Box getBox() const { return box; }
     void setBox(Box new_box) { box = new_box; }
     // The box in world coordinates: moved by the position.
-    Box translatedBox() const;
+    Box translatedBox() const { return Box(box.corner + position, box.horizontal, box.vertical); }
 
     Animation getAnimation() const { return animation; }
     // Shows the sprite registered under label and fits the box around it.
