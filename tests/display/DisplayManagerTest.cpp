@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <thread>
 
-#include "display/ReferenceRenderer.h"
+#include "PerCellRenderer.h"
 #include "support/DisplayFixture.h"
 #include "support/DisplayScreen.h"
 #include "support/PixelChecks.h"
@@ -132,7 +132,7 @@ TEST(DisplayStartUpTest, MissingFontKeepsTheWindowAndDrawsAsTextWould) {
 
     // Without glyphs the cells still draw their backgrounds, and whatever the
     // empty glyph gives, as sf::Text gives it.
-    ReferenceRenderer reference(*display.getWindow());
+    PerCellRenderer reference(*display.getWindow());
     EXPECT_FALSE(reference.loaded());
     EXPECT_EQ(display.drawCell(vl::Vector(3, 3), '#', vl::Green), 0);
     EXPECT_EQ(display.drawText(vl::Vector(10, 6), "text", vl::Red), 0);

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "display/ReferenceRenderer.h"
+#include "PerCellRenderer.h"
 #include "support/DisplayFixture.h"
 #include "support/PixelChecks.h"
 
@@ -153,7 +153,7 @@ sf::Image drawBatched(const Cells& cells) {
     return image;
 }
 
-sf::Image drawReference(ReferenceRenderer& reference, const Cells& cells) {
+sf::Image drawReference(PerCellRenderer& reference, const Cells& cells) {
     for (const Cell& cell : cells) {
         reference.drawCell(cell.position, cell.ch, cell.color);
     }
@@ -165,7 +165,7 @@ sf::Image drawReference(ReferenceRenderer& reference, const Cells& cells) {
 class PixelIdentityTest : public DisplayFixture {};
 
 TEST_F(PixelIdentityTest, BatchedCellsMatchPerCellDrawing) {
-    ReferenceRenderer reference(*vl::DisplayManager::getInstance().getWindow());
+    PerCellRenderer reference(*vl::DisplayManager::getInstance().getWindow());
     ASSERT_TRUE(reference.loaded());
     const std::vector<std::pair<std::string, Cells>> frames = {
         {"full screen", fullScreen(0)},
@@ -193,7 +193,7 @@ TEST_F(PixelIdentityTest, BatchedCellsMatchPerCellDrawing) {
 }
 
 TEST_F(PixelIdentityTest, ViewCornerShiftsBothAlike) {
-    ReferenceRenderer reference(*vl::DisplayManager::getInstance().getWindow());
+    PerCellRenderer reference(*vl::DisplayManager::getInstance().getWindow());
     ASSERT_TRUE(reference.loaded());
     vl::WorldManager::getInstance().setView(vl::Box(vl::Vector(5.5f, 2.25f), 82, 24));
     Cells cells = overlappingSprites();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <SFML/Graphics/Font.hpp>
+#include <SFML/Graphics/Image.hpp>
 #include <SFML/Graphics/RectangleShape.hpp>
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/Graphics/Text.hpp>
@@ -8,16 +9,23 @@
 #include "vl.h"
 
 // Draws cells the plain way, one sf::RectangleShape and one sf::Text draw per
-// cell: what the display's batched drawing is measured against.
+// cell, into the display's window: the picture the display's batched drawing
+// must match, and the cost it is measured against.
 class PerCellRenderer {
   public:
-    // Loads the font itself from the working directory; check loaded().
+    // Loads the font itself from the working directory and lays out every
+    // glyph in character order, as the display does, so each glyph lies at the
+    // same texel; check loaded().
     explicit PerCellRenderer(sf::RenderWindow& target);
     bool loaded() const { return font_loaded; }
 
     void drawCell(vl::Vector position, char ch, vl::Color color);
     // Shows the frame and clears the window to black, as the display does.
     void presentFrame();
+    // The window's back buffer as it is now.
+    sf::Image capture();
+    // Clears the back buffer to black without showing it.
+    void clear();
 
   private:
     sf::RenderWindow& window;

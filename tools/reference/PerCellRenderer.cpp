@@ -1,19 +1,17 @@
-#include "display/ReferenceRenderer.h"
+#include "PerCellRenderer.h"
 
 #include <SFML/Graphics/Texture.hpp>
 #include <algorithm>
 #include <array>
 
-ReferenceRenderer::ReferenceRenderer(sf::RenderWindow& target)
+PerCellRenderer::PerCellRenderer(sf::RenderWindow& target)
     : window(target), font_loaded(font.loadFromFile(vl::kFontFile)), text("", font, 30) {
-    // The display lays out every glyph at start-up in character order; the
-    // same layout here puts each glyph at the same texel.
     for (int ch = 0; ch < 256; ++ch) {
         font.getGlyph(sf::String(static_cast<char>(ch))[0], 24, true);
     }
 }
 
-void ReferenceRenderer::drawCell(vl::Vector position, char ch, vl::Color color) {
+void PerCellRenderer::drawCell(vl::Vector position, char ch, vl::Color color) {
     static const std::array<sf::Color, 8> kColors = {
         sf::Color::Black, sf::Color::Red,     sf::Color::Green, sf::Color::Yellow,
         sf::Color::Blue,  sf::Color::Magenta, sf::Color::Cyan,  sf::Color::White};
@@ -29,19 +27,24 @@ void ReferenceRenderer::drawCell(vl::Vector position, char ch, vl::Color color) 
     text.setStyle(sf::Text::Bold);
     text.setCharacterSize(2 * static_cast<unsigned>(std::min(width, height)));
     if (color >= vl::Black && color <= vl::White) {
-        text.setFillColor(kColors[static_cast<size_t>(color)]);
+        text.setFillColor(kColors[static_cast<std::size_t>(color)]);
     }
     text.setPosition(pixel.x, pixel.y);
     window.draw(text);
 }
 
-sf::Image ReferenceRenderer::capture() {
+void PerCellRenderer::presentFrame() {
+    window.display();
+    window.clear(sf::Color(0, 0, 0, 255));
+}
+
+sf::Image PerCellRenderer::capture() {
     sf::Texture copy;
     copy.create(window.getSize().x, window.getSize().y);
     copy.update(window);
     return copy.copyToImage();
 }
 
-void ReferenceRenderer::clear() {
+void PerCellRenderer::clear() {
     window.clear(sf::Color::Black);
 }
