@@ -34,8 +34,8 @@ void CellBatch::appendBackground(sf::Vector2f position, sf::Vector2f size, sf::C
                color);
 }
 
-void CellBatch::appendGlyph(sf::Vector2f position, unsigned character_size, const sf::Glyph& glyph,
-                            sf::Color color) {
+sf::FloatRect CellBatch::appendGlyph(sf::Vector2f position, unsigned character_size,
+                                     const sf::Glyph& glyph, sf::Color color) {
     // sf::Text puts the baseline one character size below its position.
     const float baseline = static_cast<float>(character_size);
     const sf::FloatRect& bounds = glyph.bounds;
@@ -49,6 +49,7 @@ void CellBatch::appendGlyph(sf::Vector2f position, unsigned character_size, cons
                           sf::Vector2f(static_cast<float>(rect.left + rect.width) + kGlyphPadding,
                                        static_cast<float>(rect.top + rect.height) + kGlyphPadding)};
     appendQuad(position, local, texture, color);
+    return sf::FloatRect(position + local.top_left, local.bottom_right - local.top_left);
 }
 
 void CellBatch::appendQuad(sf::Vector2f position, Corners local, Corners texture, sf::Color color) {

@@ -2,6 +2,7 @@
 
 #include <SFML/Graphics/Color.hpp>
 #include <SFML/Graphics/Glyph.hpp>
+#include <SFML/Graphics/Rect.hpp>
 #include <SFML/Graphics/RenderTarget.hpp>
 #include <SFML/Graphics/Texture.hpp>
 #include <SFML/Graphics/Vertex.hpp>
@@ -34,9 +35,10 @@ class CellBatch {
 
     // An opaque rectangle whose position and size are as a shape's.
     void appendBackground(sf::Vector2f position, sf::Vector2f size, sf::Color color);
-    // The glyph laid out as sf::Text lays out a one-character string at position.
-    void appendGlyph(sf::Vector2f position, unsigned character_size, const sf::Glyph& glyph,
-                     sf::Color color);
+    // The glyph laid out as sf::Text lays out a one-character string at
+    // position; returns the rectangle its quad covers, in the view's pixels.
+    sf::FloatRect appendGlyph(sf::Vector2f position, unsigned character_size,
+                              const sf::Glyph& glyph, sf::Color color);
 
     // The longest call that the software rasteriser still draws quad by quad.
     static constexpr std::size_t kQuadsPerDraw = 16;

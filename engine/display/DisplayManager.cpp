@@ -122,16 +122,19 @@ int DisplayManager::drawCell(Vector position, char ch, Color color) {
     const Vector corner = WorldManager::getInstance().getView().corner;
     const Vector pixel = cellsToPixels(position - corner);
     const sf::Vector2f background_corner(pixel.x - cellWidth() / 10, pixel.y + cellHeight() / 5);
+    const sf::Vector2f background_size(cellWidth(), cellHeight());
     pending_cells.setView(window->getView());
-    pending_cells.appendBackground(background_corner, sf::Vector2f(cellWidth(), cellHeight()),
-                                   kWindowBackgroundColor);
+    if (ink.anyMarked(sf::FloatRect(background_corner, background_size))) {
+        pending_cells.appendBackground(background_corner, background_size, kWindowBackgroundColor);
+    }
     if (isDrawingColor(color)) {
         glyph_color = toSfColor(color);
     }
     const sf::Uint32 code_point = code_points[static_cast<unsigned char>(ch)];
     if (!isBlank(code_point)) {
-        pending_cells.appendGlyph(sf::Vector2f(pixel.x, pixel.y), glyph_size,
-                                  font->getGlyph(code_point, glyph_size, true), glyph_color);
+        ink.mark(pending_cells.appendGlyph(sf::Vector2f(pixel.x, pixel.y), glyph_size,
+                                           font->getGlyph(code_point, glyph_size, true),
+                                           glyph_color));
     }
     if (pending_cells.getVertexCount() >= kMaxPendingVertices) {
         flushPendingCells();
@@ -162,6 +165,7 @@ void DisplayManager::presentFrame() {
     flushPendingCells();
     window->display();
     window->clear(sf::Color(0, 0, 0, 255));
+    ink.clear();
 }
 
 sf::Image DisplayManager::captureFrame() {

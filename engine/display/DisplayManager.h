@@ -10,6 +10,7 @@
 
 #include "core/Manager.h"
 #include "display/CellBatch.h"
+#include "display/InkMap.h"
 #include "resources/Color.h"
 #include "world/Vector.h"
 
@@ -71,6 +72,7 @@ class DisplayManager : public Manager {
     // The code point sf::String gives each 8-bit character in the default locale.
     std::array<sf::Uint32, 256> code_points;
     CellBatch pending_cells;
+    InkMap ink{horizontal_pixels, vertical_pixels};
     sf::Color glyph_color = sf::Color::White;
 };
 
