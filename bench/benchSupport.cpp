@@ -37,3 +37,11 @@ int currentLevel() {
     const vl::ObjectList levels = vl::WorldManager::getInstance().collectByType("Level");
     return levels.count() > 0 ? static_cast<Level*>(levels[0])->getLevelNumber() : 0;
 }
+
+void startScreenWorld() {
+    vl::WorldManager& world = vl::WorldManager::getInstance();
+    world.startUp();
+    const vl::Box screen(vl::Vector(0, 0), vl::kWindowHorizontalCells, vl::kWindowVerticalCells);
+    world.setWorldBounds(screen);
+    world.setView(screen);
+}

@@ -15,6 +15,10 @@ bool startRealGame();
 // Stops the music and the engine as the program does when the loop ends.
 void stopRealGame();
 
+// An empty, started world whose bounds and view are the 82 x 24 screen, as
+// the game manager sizes them.
+void startScreenWorld();
+
 int countOf(const std::string& type);
 // The number of the level being played, 0 on the title and end screens.
 int currentLevel();

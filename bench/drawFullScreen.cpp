@@ -52,11 +52,7 @@ int litPixels(const sf::Image& image) {
 }  // namespace
 
 bool benchDrawFullScreen() {
-    vl::WorldManager& world = vl::WorldManager::getInstance();
-    world.startUp();
-    const vl::Box screen(vl::Vector(0, 0), vl::kWindowHorizontalCells, vl::kWindowVerticalCells);
-    world.setWorldBounds(screen);
-    world.setView(screen);
+    startScreenWorld();
     vl::DisplayManager& display = vl::DisplayManager::getInstance();
     if (display.startUp() != 0) {
         std::cerr << "velloc-bench: no window or no font for drawing\n";

@@ -15,11 +15,8 @@ constexpr int kUpdates = 500;
 }  // namespace
 
 bool benchWorldUpdate() {
+    startScreenWorld();
     vl::WorldManager& world = vl::WorldManager::getInstance();
-    world.startUp();
-    const vl::Box screen(vl::Vector(0, 0), vl::kWindowHorizontalCells, vl::kWindowVerticalCells);
-    world.setWorldBounds(screen);
-    world.setView(screen);
 
     // A thousand boxes the size of the game's bullets to its zombies on a
     // screen of 1968 cells: each overlaps a few others at any time.
