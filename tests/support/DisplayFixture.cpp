@@ -1,7 +1,5 @@
 #include "support/DisplayFixture.h"
 
-#include <dlfcn.h>
-#include <link.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -15,7 +13,6 @@ void DisplayFixture::SetUp() {
     if (display.getWindow() == nullptr) {
         GTEST_SKIP() << "no X display can be opened; run under xvfb-run";
     }
-    keepGraphicsDriverLoaded();
     ASSERT_EQ(started, 0) << "the font vl-font.ttf did not load from " << VL_RUN_DIR;
     ASSERT_TRUE(display.isStarted());
     display.presentFrame();
@@ -34,16 +31,4 @@ const std::string& launchFolder() {
 bool enterRunFolder() {
     launchFolder();
     return chdir(VL_RUN_DIR) == 0;
-}
-
-void keepGraphicsDriverLoaded() {
-    dl_iterate_phdr(
-        [](dl_phdr_info* info, size_t, void*) {
-            const std::string path = info->dlpi_name != nullptr ? info->dlpi_name : "";
-            if (path.find("/dri/") != std::string::npos) {
-                dlopen(path.c_str(), RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
-            }
-            return 0;
-        },
-        nullptr);
 }

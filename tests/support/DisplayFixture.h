@@ -17,8 +17,3 @@ class DisplayFixture : public WorldFixture {
 const std::string& launchFolder();
 // Moves into the run folder, where the font lies; returns false if it cannot.
 bool enterRunFolder();
-// Keeps the OpenGL driver that the window loaded in memory until the program
-// ends. Mesa keeps a little memory for reading a window's pixels that only its
-// own globals point to; unloaded at exit, that memory would look leaked to the
-// leak checker. Call after the window is open.
-void keepGraphicsDriverLoaded();
