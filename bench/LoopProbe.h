@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "vl.h"
+#include <vl/vl.h>
 
 // An invisible object that hands every step of the game loop to a callback.
 // When the callback returns false the game is finished, so the loop returns

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vl.h"
+#include <vl/vl.h>
 
 // A box that crosses the world and turns back at its edges and, when Solid,
 // off the Solid objects it runs into. It counts the collisions it is told of.

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "vl.h"
+#include <vl/vl.h>
 
 struct Cell {
     vl::Vector position;

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
+#include <vl/vl.h>
 #include "Samples.h"
 #include "benchSupport.h"
 #include "figures.h"
-#include "vl.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <sstream>
 #include <string>
 
-#include "resources/SpriteFile.h"
+#include <vl/resources/SpriteFile.h>
 
 // Any bytes at all are a sprite file to the loader: it must neither crash,
 // hang nor allocate out of proportion to them.

@@ -3,7 +3,7 @@
 #include <iostream>
 #include <string>
 
-#include "vl.h"
+#include <vl/vl.h>
 
 namespace {
 

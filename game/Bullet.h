@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "vl.h"
+#include <vl/vl.h>
 
 inline constexpr char kPlayerOwner[] = "Player";
 inline constexpr char kTurretOwner[] = "Turret";

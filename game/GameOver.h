@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vl.h"
+#include <vl/vl.h>
 
 // The screen after the player died: it clears the field and zeroes and freezes
 // the score. P returns to the title screen, Escape quits.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vl.h"
+#include <vl/vl.h>
 
 // The frozen score and time displays of this many finished games stay in the
 // world; starting a game retires the oldest pairs beyond that, so the world's

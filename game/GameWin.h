@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vl.h"
+#include <vl/vl.h>
 
 // The screen after the last level: it clears the field and freezes the score
 // and time, which stay on screen. P returns to the title screen, Escape quits.

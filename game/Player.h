@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vl.h"
+#include <vl/vl.h>
 
 class Reticle;
 

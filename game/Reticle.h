@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vl.h"
+#include <vl/vl.h>
 
 // The aiming mark: a green plus sign in the cell under the mouse pointer.
 class Reticle : public vl::Object {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vl.h"
+#include <vl/vl.h>
 
 // The points of the game in progress, at the top right. It adds what every
 // destroyed turret and zombie reports, until a game's end freezes it.

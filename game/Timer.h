@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vl.h"
+#include <vl/vl.h>
 
 // The whole seconds since the game began, at the top left, until a game's
 // end freezes it. A second counts at the first step after it has passed.

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "vl.h"
+#include <vl/vl.h>
 
 enum class TurretKind : int32_t {
     Three = 0,    // bursts of three shots

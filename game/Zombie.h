@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vl.h"
+#include <vl/vl.h>
 
 // A slow enemy that walks straight at the player, one cell every fifth step.
 class Zombie : public vl::Object {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vl.h"
+#include <vl/vl.h>
 
 // Clears the field when a game ends: every player, bullet, turret, zombie,
 // level and reticle is queued for deletion and every score and time display is

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vl.h"
+#include <vl/vl.h>
 
 // What a collision does to a zombie or a turret: a bullet that no turret fired
 // takes the enemy and itself out of the world (1); anything else does nothing (0).

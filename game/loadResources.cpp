@@ -1,6 +1,6 @@
 #include "loadResources.h"
 
-#include "vl.h"
+#include <vl/vl.h>
 
 namespace {
 

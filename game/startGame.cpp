@@ -4,9 +4,9 @@
 
 #include <climits>
 
+#include <vl/vl.h>
 #include "GameStart.h"
 #include "loadResources.h"
-#include "vl.h"
 
 namespace {
 

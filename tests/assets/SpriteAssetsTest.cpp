@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include <vl/vl.h>
 #include "support/GameFixture.h"
-#include "vl.h"
 
 namespace {
 

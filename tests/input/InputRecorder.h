@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "vl.h"
+#include <vl/vl.h>
 
 // A world object that writes down every keyboard and mouse event it receives,
 // as "key <Key value> <action>" or "mouse <action> <button> <x>,<y>".

@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
+#include <vl/vl.h>
 #include "InputRecorder.h"
-#include "vl.h"
 
 // The game's logic runs frames with no window at all. Asking SFML for a key
 // or button state there would open an X display and abort the process, so

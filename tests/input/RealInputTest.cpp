@@ -11,10 +11,10 @@
 #include <thread>
 #include <vector>
 
+#include <vl/vl.h>
 #include "InputRecorder.h"
 #include "XInput.h"
 #include "support/WorldFixture.h"
-#include "vl.h"
 
 namespace {
 

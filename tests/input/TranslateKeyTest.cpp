@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "vl.h"
+#include <vl/vl.h>
 
 namespace {
 

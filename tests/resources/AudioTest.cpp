@@ -6,8 +6,8 @@
 
 #include <SFML/Audio/SoundBuffer.hpp>
 
+#include <vl/vl.h>
 #include "TempFolder.h"
-#include "vl.h"
 
 namespace {
 

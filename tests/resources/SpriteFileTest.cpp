@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include <vl/vl.h>
 #include "TempFolder.h"
-#include "vl.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <climits>
 
-#include "vl.h"
+#include <vl/vl.h>
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "vl.h"
+#include <vl/vl.h>
 
 // Registers a sprite made in code: every frame is a text of width x height
 // characters, rows one after another. A label already registered keeps the

@@ -6,7 +6,7 @@
 #include <ostream>
 #include <string>
 
-#include "vl.h"
+#include <vl/vl.h>
 
 // Pixel rules of the 12 x 32 character cells, for checking window captures.
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "vl.h"
+#include <vl/vl.h>
 
 // A test object that writes what happens to it into a shared log, as
 // "<name>:<event type>" for events, "<name>:draw" and "<name>:destroyed", and

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "vl.h"
+#include <vl/vl.h>
 
 // A started, empty 82 x 24 world; every object left in it is destroyed at the
 // end of the test.

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "vl.h"
+#include <vl/vl.h>
 
 using vl::Box;
 using vl::Vector;

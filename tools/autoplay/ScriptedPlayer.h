@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vl.h"
+#include <vl/vl.h>
 
 // Plays the game through the input events a person causes: P on every screen,
 // the pointer over a target, a held button, and W, A, S, D to dodge turret

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vl.h"
+#include <vl/vl.h>
 
 // Input as the input manager delivers it: one broadcast per event.
 void sendKey(vl::Key key, vl::KeyAction action);

@@ -6,7 +6,7 @@
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/Graphics/Text.hpp>
 
-#include "vl.h"
+#include <vl/vl.h>
 
 // Draws cells the plain way, one sf::RectangleShape and one sf::Text draw per
 // cell, into the display's window: the picture the display's batched drawing

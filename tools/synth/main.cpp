@@ -1,5 +1,5 @@
-// Writes the game's sound effects and music into a run folder:
-//   vl-synth <run folder>
+// Writes the game's sound effects and music into a folder, as sounds/ and music/:
+//   vl-synth <folder>
 // Everything is synthesised from fixed seeds, so each run writes the same files.
 #include <algorithm>
 #include <cmath>
@@ -27,14 +27,14 @@ bool makeFolder(const std::filesystem::path& folder) {
 
 int main(int argc, char** argv) {
     if (argc != 2) {
-        std::cerr << "usage: vl-synth <run folder>\n";
+        std::cerr << "usage: vl-synth <folder>\n";
         return 2;
     }
-    const std::filesystem::path run_folder(argv[1]);
-    const std::filesystem::path sounds = run_folder / "sounds";
-    const std::filesystem::path music_folder = run_folder / "music";
+    const std::filesystem::path folder(argv[1]);
+    const std::filesystem::path sounds = folder / "sounds";
+    const std::filesystem::path music_folder = folder / "music";
     if (!makeFolder(sounds) || !makeFolder(music_folder)) {
-        std::cerr << "vl-synth: cannot make the sound folders in " << run_folder << "\n";
+        std::cerr << "vl-synth: cannot make the sound folders in " << folder << "\n";
         return 1;
     }
 
@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
                          synth::saveWav(zombie, (sounds / "zombie.wav").string()) &&
                          synth::saveWav(music, (music_folder / "music.wav").string());
     if (!written) {
-        std::cerr << "vl-synth: cannot write the sound files in " << run_folder << "\n";
+        std::cerr << "vl-synth: cannot write the sound files in " << folder << "\n";
         return 1;
     }
     return 0;

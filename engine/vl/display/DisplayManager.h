@@ -1,0 +1,91 @@
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include <SFML/Graphics/Font.hpp>
+#include <SFML/Graphics/Image.hpp>
+#include <SFML/Graphics/RenderWindow.hpp>
+
+#include "vl/core/Manager.h"
+#include "vl/display/CellBatch.h"
+#include "vl/display/InkMap.h"
+#include "vl/resources/Color.h"
+#include "vl/world/Vector.h"
+
+namespace vl {
+
+constexpr int kWindowHorizontalPixels = 1024;
+constexpr int kWindowVerticalPixels = 768;
+constexpr int kWindowHorizontalCells = 82;
+constexpr int kWindowVerticalCells = 24;
+inline constexpr char kWindowTitle[] = "Velloc";
+inline constexpr char kFontFile[] = "vl-font.ttf";
+// The glyph size is twice the smaller side of a cell, drawn bold.
+constexpr unsigned kGlyphSizeFactor = 2;
+
+// The game's one window, seen as a grid of character cells. The cells of a
+// frame are gathered into one batch and drawn together by presentFrame.
+class DisplayManager : public Manager {
+  public:
+    static DisplayManager& getInstance();
+    ~DisplayManager() override;
+
+    // Opens the window and loads the font. -1 when no display can be opened
+    // (the window is not made) or the font cannot be loaded (the window stays).
+    int startUp() override;
+
+    // The window's title, "Velloc" unless a game sets its own. A new title
+    // shows on the window that the next start-up opens; an open window keeps
+    // its title.
+    void setTitle(const std::string& new_title) { title = new_title; }
+    const std::string& getTitle() const { return title; }
+    sf::RenderWindow* getWindow() const { return window.get(); }
+    int getHorizontalPixels() const { return horizontal_pixels; }
+    int getVerticalPixels() const { return vertical_pixels; }
+    int getHorizontalCells() const { return horizontal_cells; }
+    int getVerticalCells() const { return vertical_cells; }
+
+    // Draws one character on an opaque black cell at a world position. A colour
+    // outside the eight keeps the colour last used. -1 without window or font.
+    int drawCell(Vector position, char ch, Color color);
+    // Draws a text centred on position, one cell per character.
+    int drawText(Vector position, const std::string& text, Color color);
+    // Shows the frame drawn since the last call and clears the window.
+    void presentFrame();
+    // The window's pixels with everything drawn so far this frame, without
+    // presenting or clearing; an empty image without a window.
+    sf::Image captureFrame();
+
+  private:
+    DisplayManager();
+
+    // Draws the cells drawn since the last flush into the back buffer.
+    void flushPendingCells();
+
+    std::unique_ptr<sf::Font> font;
+    std::unique_ptr<sf::RenderWindow> window;
+    int horizontal_pixels = kWindowHorizontalPixels;
+    int vertical_pixels = kWindowVerticalPixels;
+    int horizontal_cells = kWindowHorizontalCells;
+    int vertical_cells = kWindowVerticalCells;
+    sf::Uint32 window_style;
+    std::string title = kWindowTitle;
+    std::string font_file = kFontFile;
+    unsigned glyph_size;
+    // The code point sf::String gives each 8-bit character in the default locale.
+    std::array<sf::Uint32, 256> code_points;
+    CellBatch pending_cells;
+    InkMap ink{horizontal_pixels, vertical_pixels};
+    sf::Color glyph_color = sf::Color::White;
+};
+
+// Cell size in pixels, in whole pixels: 1024 / 82 = 12 wide, 768 / 24 = 32 high.
+float cellWidth();
+float cellHeight();
+// Conversions without rounding; a pixel converts to a fractional cell.
+Vector cellsToPixels(Vector cells);
+Vector pixelsToCells(Vector pixels);
+
+}  // namespace vl

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "vl/resources/Color.h"
+#include "vl/world/Object.h"
+
+namespace vl {
+
+// The nine screen places of a value display.
+enum ViewLocation : int32_t {
+    TopLeft = 0,
+    TopCenter = 1,
+    TopRight = 2,
+    CenterLeft = 3,
+    CenterCenter = 4,
+    CenterRight = 5,
+    BottomLeft = 6,
+    BottomCenter = 7,
+    BottomRight = 8,
+};
+
+// An on-screen value display: a label and a whole number at one of nine
+// places of the view, optionally framed. Its position is in view coordinates;
+// it never collides, is drawn on the top layer and is drawn in every frame.
+class ViewObject : public Object {
+  public:
+    ViewObject();
+
+    const std::string& getViewString() const { return view_string; }
+    void setViewString(std::string text) { view_string = std::move(text); }
+    int getValue() const { return value; }
+    void setValue(int new_value) { value = new_value; }
+    bool getBorder() const { return border; }
+    // Re-places the display, since a frame moves it one row inward.
+    void setBorder(bool new_border);
+    ViewLocation getLocation() const { return location; }
+    // A location outside the nine places puts the display at (0, 0).
+    void setLocation(ViewLocation new_location);
+    Color getColor() const { return color; }
+
+    // Value events tagged with the view string add to or replace the value.
+    int handleEvent(const Event* event) override;
+    int draw() override;
+
+  private:
+    std::string view_string;
+    int value = 0;
+    bool border = true;
+    Color color = kDefaultColor;
+    ViewLocation location = TopCenter;
+};
+
+}  // namespace vl

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <SFML/Graphics/RenderWindow.hpp>
+#include <SFML/Window/Keyboard.hpp>
+
+#include "vl/core/Manager.h"
+#include "vl/input/EventKeyboard.h"
+
+namespace vl {
+
+// Turns the window's keyboard and mouse activity into engine events once per
+// frame and broadcasts them to every object.
+class InputManager : public Manager {
+  public:
+    static InputManager& getInstance();
+    ~InputManager() override;
+
+    // Needs a started display and world; switches key repeat off.
+    int startUp() override;
+    // Switches key repeat back on.
+    void shutDown() override;
+
+    // Drains the window's events, then samples held W, A, S, D and the three
+    // mouse buttons. Before startUp, and without a window, nothing is read.
+    void pollInput();
+
+  private:
+    InputManager();
+
+    sf::RenderWindow* window = nullptr;
+};
+
+// The engine key for an SFML key code; Undefined for keys the engine lacks.
+Key translateKey(sf::Keyboard::Key code);
+
+}  // namespace vl

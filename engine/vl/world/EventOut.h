@@ -1,0 +1,13 @@
+#pragma once
+
+#include "vl/world/Event.h"
+
+namespace vl {
+
+// Sent to an object on the move that takes its box out of the world.
+class EventOut : public Event {
+  public:
+    EventOut() { setType(kOutEvent); }
+};
+
+}  // namespace vl

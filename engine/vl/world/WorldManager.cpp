@@ -1,0 +1,141 @@
+#include "vl/world/WorldManager.h"
+
+#include "vl/display/ViewObject.h"
+#include "vl/world/EventCollision.h"
+#include "vl/world/EventOut.h"
+#include "vl/world/Object.h"
+
+namespace vl {
+
+WorldManager::WorldManager() {
+    setType("WorldManager");
+}
+
+WorldManager& WorldManager::getInstance() {
+    static WorldManager instance;
+    return instance;
+}
+
+int WorldManager::startUp() {
+    objects.clear();
+    pending_deletion.clear();
+    setStarted(true);
+    return 0;
+}
+
+void WorldManager::shutDown() {
+    // Destructors may make objects (a dying player makes the game-over
+    // screen); they are destroyed too, in further rounds, so none outlives the
+    // world. The rounds are bounded so a destructor that always makes another
+    // object cannot hang the shut-down.
+    for (int round = 0; round < kObjectListCapacity && objects.count() > 0; ++round) {
+        const ObjectList snapshot = objects;
+        for (int i = 0; i < snapshot.count(); ++i) {
+            delete snapshot[i];
+        }
+    }
+    // Everything queued was in the world and is destroyed now; an update after
+    // shut-down must not delete it a second time.
+    pending_deletion.clear();
+    setStarted(false);
+}
+
+ObjectList WorldManager::collectByType(const std::string& type) const {
+    ObjectList matches;
+    for (int i = 0; i < objects.count(); ++i) {
+        if (objects[i]->getType() == type) {
+            matches.insert(objects[i]);
+        }
+    }
+    return matches;
+}
+
+void WorldManager::queueForDeletion(Object* object) {
+    if (object == nullptr || pending_deletion.contains(object)) {
+        return;
+    }
+    pending_deletion.insert(object);
+}
+
+namespace {
+
+bool collides(Solidness solidness) {
+    return solidness != Solidness::Intangible;
+}
+
+}  // namespace
+
+int WorldManager::moveObjectTo(Object* mover, Vector where) {
+    if (collides(mover->getSolidness())) {
+        Box moved_box = mover->getBox();
+        moved_box.corner = moved_box.corner + where;
+        ObjectList colliders;
+        for (int i = 0; i < objects.count(); ++i) {
+            Object* other = objects[i];
+            if (other != mover && collides(other->getSolidness()) &&
+                boxesOverlap(other->translatedBox(), moved_box)) {
+                colliders.insert(other);
+            }
+        }
+        bool refused = false;
+        for (int i = 0; i < colliders.count(); ++i) {
+            Object* other = colliders[i];
+            const EventCollision collision(mover, other, where);
+            mover->handleEvent(&collision);
+            other->handleEvent(&collision);
+            if (mover->getSolidness() == Solidness::Solid &&
+                other->getSolidness() == Solidness::Solid) {
+                refused = true;
+            }
+        }
+        if (refused) {
+            return -1;
+        }
+    }
+    const Box old_box = mover->translatedBox();
+    mover->setPosition(where);
+    const Box new_box = mover->translatedBox();
+    if (boxesOverlap(old_box, world_bounds) && !boxesOverlap(new_box, world_bounds)) {
+        const EventOut out;
+        mover->handleEvent(&out);
+    }
+    return 0;
+}
+
+void WorldManager::update() {
+    // Destructors may queue more objects; they are reached in this same pass.
+    // Entries stay in the list during the pass, so nothing is destroyed twice.
+    for (int i = 0; i < pending_deletion.count(); ++i) {
+        delete pending_deletion[i];
+    }
+    pending_deletion.clear();
+
+    for (int i = 0; i < objects.count(); ++i) {
+        Object* object = objects[i];
+        const Vector position = object->getPosition();
+        const Vector direction = object->getDirection();
+        const float speed = object->getSpeed();
+        const Vector where(position.x + direction.x * speed, position.y + direction.y * speed);
+        if (where != position) {
+            moveObjectTo(object, where);
+        }
+    }
+}
+
+void WorldManager::drawAll() {
+    const ObjectList snapshot = objects;
+    for (int altitude = 0; altitude <= kMaxAltitude; ++altitude) {
+        for (int i = 0; i < snapshot.count(); ++i) {
+            Object* object = snapshot[i];
+            if (object->getAltitude() != altitude) {
+                continue;
+            }
+            if (boxesOverlap(object->translatedBox(), view) ||
+                dynamic_cast<ViewObject*>(object) != nullptr) {
+                object->draw();
+            }
+        }
+    }
+}
+
+}  // namespace vl
