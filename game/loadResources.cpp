@@ -1,5 +1,7 @@
 #include "loadResources.h"
 
+#include <iostream>
+
 #include <vl/vl.h>
 
 namespace {
@@ -31,6 +33,19 @@ constexpr Asset kManifest[] = {
     {AssetKind::Music, "music", "music/music.wav"},
 };
 
+// One line for an asset with problems: the first problem, which is the one to
+// mend first, and how many more there are.
+void reportProblems(const vl::ProblemList& problems) {
+    if (problems.empty()) {
+        return;
+    }
+    std::cerr << "velloc: " << vl::formatProblem(problems.getProblems().front());
+    if (problems.getCount() > 1) {
+        std::cerr << " (and " << problems.getCount() - 1 << " more)";
+    }
+    std::cerr << '\n';
+}
+
 }  // namespace
 
 void loadResources() {
@@ -47,5 +62,6 @@ void loadResources() {
                 resources.loadMusic(asset.file, asset.label);
                 break;
         }
+        reportProblems(resources.getLoadProblems());
     }
 }

@@ -1,7 +1,5 @@
 #include "vl/resources/ResourceManager.h"
 
-#include <fstream>
-
 #include "vl/resources/SpriteFile.h"
 
 namespace vl {
@@ -19,6 +17,10 @@ Entry* firstWithLabel(std::array<Entry, N>& entries, int count, const std::strin
         }
     }
     return nullptr;
+}
+
+std::string labelInUse(const std::string& label, const char* kind) {
+    return "the label \"" + label + "\" is taken: the " + kind + " loaded first under it is found";
 }
 
 }  // namespace
@@ -41,13 +43,16 @@ int ResourceManager::registerSprite(std::unique_ptr<Sprite> sprite) {
 }
 
 int ResourceManager::loadSprite(std::string file_name, std::string label) {
-    std::unique_ptr<Sprite> sprite;
-    {
-        std::ifstream in(file_name);
-        sprite = readSprite(in);
-    }
+    load_problems = ProblemList(file_name);
+    std::unique_ptr<Sprite> sprite = readSpriteFile(file_name, load_problems);
     if (sprite == nullptr) {
         return -1;
+    }
+    if (sprite_count == kMaxSprites) {
+        load_problems.add(
+            0, "the sprite table is full: " + std::to_string(kMaxSprites) + " sprites are loaded");
+    } else if (getSprite(label) != nullptr) {
+        load_problems.add(0, labelInUse(label, "sprite"));
     }
     sprite->setLabel(std::move(label));
     return registerSprite(std::move(sprite));
@@ -64,12 +69,22 @@ const Sprite* ResourceManager::getSprite(const std::string& label) const {
 }
 
 int ResourceManager::loadSound(std::string file_name, std::string label) {
+    load_problems = ProblemList(file_name);
     if (sound_count == kMaxSounds) {
+        load_problems.add(
+            0, "the sound table is full: " + std::to_string(kMaxSounds) + " sounds are loaded");
         return -1;
     }
     Sound& entry = sounds[static_cast<size_t>(sound_count)];
     if (!entry.loadFromFile(file_name)) {
+        const std::string unreadable = whyUnreadable(file_name);
+        load_problems.add(0, unreadable.empty()
+                                 ? "not a sound file that can be decoded (WAV, OGG or FLAC)"
+                                 : unreadable);
         return -1;
+    }
+    if (getSound(label) != nullptr) {
+        load_problems.add(0, labelInUse(label, "sound"));
     }
     entry.setLabel(std::move(label));
     ++sound_count;
@@ -81,12 +96,26 @@ Sound* ResourceManager::getSound(const std::string& label) {
 }
 
 int ResourceManager::loadMusic(std::string file_name, std::string label) {
-    if (label.empty() || music_count == kMaxMusic) {
+    load_problems = ProblemList(file_name);
+    if (label.empty()) {
+        load_problems.add(0, "music needs a label");
+        return -1;
+    }
+    if (music_count == kMaxMusic) {
+        load_problems.add(
+            0, "the music table is full: " + std::to_string(kMaxMusic) + " pieces are loaded");
         return -1;
     }
     Music& entry = music_entries[static_cast<size_t>(music_count)];
     if (!entry.openFromFile(file_name)) {
+        const std::string unreadable = whyUnreadable(file_name);
+        load_problems.add(0, unreadable.empty()
+                                 ? "not a music file that can be streamed (WAV, OGG or FLAC)"
+                                 : unreadable);
         return -1;
+    }
+    if (getMusic(label) != nullptr) {
+        load_problems.add(0, labelInUse(label, "music"));
     }
     entry.setLabel(std::move(label));
     ++music_count;

@@ -6,6 +6,7 @@
 
 #include "vl/core/Manager.h"
 #include "vl/resources/Music.h"
+#include "vl/resources/ProblemList.h"
 #include "vl/resources/Sound.h"
 #include "vl/resources/Sprite.h"
 
@@ -23,16 +24,16 @@ class ResourceManager : public Manager {
     static ResourceManager& getInstance();
     ~ResourceManager() override;
 
-    // Reads a sprite file and registers the sprite under label. -1 when the
-    // file has no usable header or the sprite table is full.
+    /// Reads a sprite file and registers the sprite under label. -1 when the
+    /// file has no usable header or the sprite table is full.
     int loadSprite(std::string file_name, std::string label);
     const Sprite* getSprite(const std::string& label) const;
 
-    // -1 when the table is full or the file is not a readable sound.
+    /// -1 when the table is full or the file is not a readable sound.
     int loadSound(std::string file_name, std::string label);
     Sound* getSound(const std::string& label);
 
-    // -1 for an empty label, a full table or a file that cannot be streamed.
+    /// -1 for an empty label, a full table or a file that cannot be streamed.
     int loadMusic(std::string file_name, std::string label);
     Music* getMusic(const std::string& label);
 
@@ -40,8 +41,13 @@ class ResourceManager : public Manager {
     int getSoundCount() const { return sound_count; }
     int getMusicCount() const { return music_count; }
 
-    // Adds a sprite made elsewhere to the table; -1 for no sprite, and -1 (the
-    // sprite is freed) when the table is full.
+    /// What was wrong with the file of the latest load of a sprite, sound or
+    /// music, whatever the load returned; empty when nothing was. The next
+    /// load replaces it.
+    const ProblemList& getLoadProblems() const { return load_problems; }
+
+    /// Adds a sprite made elsewhere to the table; -1 for no sprite, and -1 (the
+    /// sprite is freed) when the table is full.
     int registerSprite(std::unique_ptr<Sprite> sprite);
 
   private:
@@ -53,6 +59,7 @@ class ResourceManager : public Manager {
     int sound_count = 0;
     std::array<Music, kMaxMusic> music_entries;
     int music_count = 0;
+    ProblemList load_problems;
 };
 
 // Plays the sound or music registered under label, if any: a missing asset is

@@ -1,24 +1,54 @@
 #include "vl/resources/SpriteFile.h"
 
+#include "vl/resources/FrameBlockChecker.h"
+
 #include <cstdint>
 #include <cstring>
+#include <fstream>
 #include <limits>
 
 namespace vl {
 
 namespace {
 
-// Files saved with CR LF line ends load like LF files: a CR directly before
-// the line feed is part of the line end. A CR anywhere else is a character.
-std::string readLine(std::istream& in) {
-    std::string line;
-    std::getline(in, line);
-    const bool ended_by_line_feed = !in.eof() && !in.fail();
-    if (ended_by_line_feed && !line.empty() && line.back() == '\r') {
-        line.pop_back();
+constexpr const char* kHeaderKeys[] = {kFramesKey, kWidthKey, kHeightKey, kColorKey, kSlowdownKey};
+
+// Reads a sprite file line by line, counting the lines, and records problems
+// when it has a list to record them in. Once the header is read, a checker of
+// the frame blocks sees every line.
+struct LineReader {
+    LineReader(std::istream& stream, ProblemList* problem_list)
+        : in(stream), problems(problem_list) {}
+
+    std::istream& in;
+    ProblemList* problems;
+    int lines_read = 0;
+    std::unique_ptr<FrameBlockChecker> blocks;
+
+    // Files saved with CR LF line ends load like LF files: a CR directly before
+    // the line feed is part of the line end. A CR anywhere else is a character.
+    std::string next() {
+        std::string line;
+        std::getline(in, line);
+        if (in.fail()) {
+            return line;
+        }
+        ++lines_read;
+        if (!in.eof() && !line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        if (blocks != nullptr) {
+            blocks->takeLine(line, lines_read);
+        }
+        return line;
     }
-    return line;
-}
+
+    void report(int line, std::string message) {
+        if (problems != nullptr) {
+            problems->add(line, std::move(message));
+        }
+    }
+};
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
@@ -28,10 +58,21 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+bool isLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+enum class NumberShape { Whole, NoDigits, TextAfterDigits, OutOfRange };
+
+struct ReadNumber {
+    int value;
+    NumberShape shape;
+};
+
 // Leading blanks, an optional sign, then digits up to the first non-digit; no
 // digits reads as 0. A value outside the 32-bit range reads as -1, so the
 // header treats it like a missing line.
-int parseNumber(const std::string& text, size_t from) {
+ReadNumber parseNumber(const std::string& text, size_t from) {
     size_t i = from;
     while (i < text.size() && isBlank(text[i])) {
         ++i;
@@ -41,62 +82,161 @@ int parseNumber(const std::string& text, size_t from) {
         negative = text[i] == '-';
         ++i;
     }
+    const size_t first_digit = i;
     // One past the largest magnitude: -2147483648 still fits.
     constexpr int64_t kMagnitudeLimit = int64_t{std::numeric_limits<int32_t>::max()} + 1;
     int64_t magnitude = 0;
     for (; i < text.size() && isDigit(text[i]); ++i) {
         magnitude = magnitude * 10 + (text[i] - '0');
         if (magnitude > kMagnitudeLimit) {
-            return -1;
+            return {-1, NumberShape::OutOfRange};
         }
     }
     const int64_t value = negative ? -magnitude : magnitude;
     if (value > std::numeric_limits<int32_t>::max()) {
-        return -1;
+        return {-1, NumberShape::OutOfRange};
     }
-    return static_cast<int>(value);
+    if (i == first_digit) {
+        return {0, NumberShape::NoDigits};
+    }
+    return {static_cast<int>(value),
+            i == text.size() ? NumberShape::Whole : NumberShape::TextAfterDigits};
 }
 
-}  // namespace
+bool isHeaderKey(const std::string& word) {
+    for (const char* key : kHeaderKeys) {
+        if (word == key) {
+            return true;
+        }
+    }
+    return false;
+}
 
-std::string readKeyLine(std::istream& in, const std::string& key) {
-    if (!in.good()) {
+// The message for a header line whose first word is not the key it should
+// hold, or an empty text when it is.
+std::string keyMismatch(const std::string& line, const std::string& key) {
+    size_t word_end = 0;
+    while (word_end < line.size() && isLetter(line[word_end])) {
+        ++word_end;
+    }
+    const std::string word = line.substr(0, word_end);
+    if (word == key) {
         return "";
     }
-    std::string line = readLine(in);
+    if (isHeaderKey(word)) {
+        return "expected " + quoteFound(key) + " here, found " + quoteFound(word) +
+               ": the header keys go in the order frames, width, height, color, slowdown";
+    }
+    return "expected " + quoteFound(key) + ", found " + quoteFound(word.empty() ? line : word);
+}
+
+struct HeaderLine {
+    // The line, or the empty text when it is missing or holds no value.
+    std::string text;
+    // A problem of this line has been reported already.
+    bool reported;
+};
+
+HeaderLine readHeaderLine(LineReader& reader, const std::string& key) {
+    if (!reader.in.good()) {
+        reader.report(reader.lines_read + 1,
+                      "the file ends before the " + quoteFound(key) + " line");
+        return {"", true};
+    }
+    std::string line = reader.next();
+    const int number = reader.lines_read;
     // A line too short to hold a separator after the key has no value; the key
     // alone is one such line.
     if (line.size() < key.size() + 1) {
-        return "";
+        if (line.empty()) {
+            reader.report(number,
+                          "the line is empty, expected " + quoteFound(key) + " and its value");
+        } else if (line == key) {
+            reader.report(number, quoteFound(key) + " has no value");
+        } else {
+            reader.report(number, "expected " + quoteFound(key) + " and its value, found " +
+                                      quoteFound(line));
+        }
+        return {"", true};
     }
-    return line;
+    const std::string mismatch = keyMismatch(line, key);
+    if (!mismatch.empty()) {
+        reader.report(number, mismatch);
+    }
+    return {std::move(line), !mismatch.empty()};
 }
 
-int readKeyNumber(std::istream& in, const std::string& key) {
-    const std::string line = readKeyLine(in, key);
-    if (line.empty()) {
-        return -1;
+struct HeaderNumber {
+    int value;
+    int line;
+    bool reported;
+};
+
+HeaderNumber readHeaderNumber(LineReader& reader, const std::string& key) {
+    const HeaderLine line = readHeaderLine(reader, key);
+    if (line.text.empty()) {
+        return {-1, reader.lines_read, true};
     }
     // The header is read by position: whatever the key and separator
     // characters are, they are skipped.
-    return parseNumber(line, key.size() + 1);
+    const size_t value_start = key.size() + 1;
+    const ReadNumber number = parseNumber(line.text, value_start);
+    const std::string value_text = line.text.substr(value_start);
+    std::string message;
+    switch (number.shape) {
+        case NumberShape::Whole:
+            break;
+        case NumberShape::NoDigits:
+            message = value_text.find_first_not_of(" \t") == std::string::npos
+                          ? quoteFound(key) + " has no value"
+                          : quoteFound(key) + " needs a number, found " + quoteFound(value_text);
+            break;
+        case NumberShape::TextAfterDigits:
+            message = quoteFound(key) + " needs a whole number, found " + quoteFound(value_text);
+            break;
+        case NumberShape::OutOfRange:
+            message = quoteFound(key) + " is out of range: " + quoteFound(value_text);
+            break;
+    }
+    const bool report = !message.empty() && !line.reported;
+    if (report) {
+        reader.report(reader.lines_read, message);
+    }
+    return {number.value, reader.lines_read, line.reported || report};
 }
 
-Frame parseFrame(std::istream& in, int width, int height) {
+// Reports a frame count, width or height below 1 that no other problem of its
+// line explains.
+void checkSize(LineReader& reader, const HeaderNumber& size, const char* key) {
+    if (!size.reported && size.value < 1) {
+        reader.report(size.line,
+                      quoteFound(key) + " must be 1 or more, found " + std::to_string(size.value));
+    }
+}
+
+void checkColorName(LineReader& reader, const HeaderLine& line, const std::string& name) {
+    if (!line.reported && name != "white" && colorFromName(name) == kDefaultColor) {
+        reader.report(reader.lines_read,
+                      "unknown colour " + quoteFound(name) +
+                          ": use black, red, green, yellow, blue, magenta, cyan or white");
+    }
+}
+
+Frame readBlock(LineReader& reader, int width, int height) {
     std::string cells;
     for (int row = 0; row < height; ++row) {
-        if (!in.good()) {
+        if (!reader.in.good()) {
             return Frame();
         }
         // Rows are compared with the width only after reading, so a huge
         // declared width never costs more than the line actually read.
-        const std::string line = readLine(in);
+        const std::string line = reader.next();
         if (width < 0 || line.size() != static_cast<size_t>(width)) {
             return Frame();
         }
         cells += line;
     }
-    if (readLine(in) != kFrameEnd) {
+    if (reader.next() != kFrameEnd) {
         return Frame();
     }
     // No rectangle of a negative size holds width x height cells.
@@ -104,6 +244,67 @@ Frame parseFrame(std::istream& in, int width, int height) {
         return Frame();
     }
     return Frame(width, height, std::move(cells));
+}
+
+std::unique_ptr<Sprite> readWithReader(LineReader& reader) {
+    const HeaderNumber frame_count = readHeaderNumber(reader, kFramesKey);
+    checkSize(reader, frame_count, kFramesKey);
+    const HeaderNumber width = readHeaderNumber(reader, kWidthKey);
+    checkSize(reader, width, kWidthKey);
+    const HeaderNumber height = readHeaderNumber(reader, kHeightKey);
+    checkSize(reader, height, kHeightKey);
+    const HeaderLine color_line = readHeaderLine(reader, kColorKey);
+    const std::string color_name =
+        color_line.text.empty() ? "" : color_line.text.substr(std::strlen(kColorKey) + 1);
+    checkColorName(reader, color_line, color_name);
+    const HeaderNumber slowdown = readHeaderNumber(reader, kSlowdownKey);
+    if (!slowdown.reported && slowdown.value == -1) {
+        reader.report(slowdown.line, quoteFound(kSlowdownKey) +
+                                         " of -1 reads as a missing line; use 1 for a new "
+                                         "frame on every draw");
+    }
+    // A frame count below -1 cannot be a capacity: refused like a missing line.
+    if (frame_count.value < 0 || width.value == -1 || height.value == -1 || slowdown.value == -1) {
+        return nullptr;
+    }
+    // The sprite keeps only the frames actually read, so a huge declared count
+    // costs nothing up front.
+    auto sprite = std::make_unique<Sprite>(frame_count.value);
+    // Blocks of a sprite without size say nothing its header did not.
+    if (reader.problems != nullptr && width.value >= 1 && height.value >= 1) {
+        reader.blocks = std::make_unique<FrameBlockChecker>(
+            *reader.problems, width.value, height.value, frame_count.value, frame_count.line);
+    }
+    // Every block attempt consumes at least one line, so the loop ends with
+    // the file; a read error ends it too instead of spinning on a dead stream.
+    while (reader.in.good()) {
+        sprite->insertFrame(readBlock(reader, width.value, height.value));
+    }
+    if (reader.blocks != nullptr) {
+        reader.blocks->finish(reader.lines_read);
+    }
+    sprite->setWidth(width.value);
+    sprite->setHeight(height.value);
+    sprite->setSlowdown(slowdown.value);
+    sprite->setColor(colorFromName(color_name));
+    return sprite;
+}
+
+}  // namespace
+
+std::string readKeyLine(std::istream& in, const std::string& key) {
+    LineReader reader(in, nullptr);
+    return readHeaderLine(reader, key).text;
+}
+
+int readKeyNumber(std::istream& in, const std::string& key) {
+    LineReader reader(in, nullptr);
+    return readHeaderNumber(reader, key).value;
+}
+
+Frame parseFrame(std::istream& in, int width, int height) {
+    LineReader reader(in, nullptr);
+    return readBlock(reader, width, height);
 }
 
 Color colorFromName(const std::string& name) {
@@ -123,30 +324,23 @@ Color colorFromName(const std::string& name) {
 }
 
 std::unique_ptr<Sprite> readSprite(std::istream& in) {
-    const int frame_count = readKeyNumber(in, kFramesKey);
-    const int width = readKeyNumber(in, kWidthKey);
-    const int height = readKeyNumber(in, kHeightKey);
-    const std::string color_line = readKeyLine(in, kColorKey);
-    const std::string color_name =
-        color_line.empty() ? "" : color_line.substr(std::strlen(kColorKey) + 1);
-    const int slowdown = readKeyNumber(in, kSlowdownKey);
-    // A frame count below -1 cannot be a capacity: refused like a missing line.
-    if (frame_count < 0 || width == -1 || height == -1 || slowdown == -1) {
+    LineReader reader(in, nullptr);
+    return readWithReader(reader);
+}
+
+std::unique_ptr<Sprite> readSprite(std::istream& in, ProblemList& problems) {
+    LineReader reader(in, &problems);
+    return readWithReader(reader);
+}
+
+std::unique_ptr<Sprite> readSpriteFile(const std::string& file_name, ProblemList& problems) {
+    const std::string unreadable = whyUnreadable(file_name);
+    if (!unreadable.empty()) {
+        problems.add(0, unreadable);
         return nullptr;
     }
-    // The sprite keeps only the frames actually read, so a huge declared count
-    // costs nothing up front.
-    auto sprite = std::make_unique<Sprite>(frame_count);
-    // Every block attempt consumes at least one line, so the loop ends with
-    // the file; a read error ends it too instead of spinning on a dead stream.
-    while (in.good()) {
-        sprite->insertFrame(parseFrame(in, width, height));
-    }
-    sprite->setWidth(width);
-    sprite->setHeight(height);
-    sprite->setSlowdown(slowdown);
-    sprite->setColor(colorFromName(color_name));
-    return sprite;
+    std::ifstream in(file_name);
+    return readSprite(in, problems);
 }
 
 }  // namespace vl
