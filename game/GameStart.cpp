@@ -4,23 +4,6 @@
 #include "Score.h"
 #include "Timer.h"
 
-namespace {
-
-// Every finished game leaves its displays in the world, each new pair drawn
-// over the older ones at the same places. A full world silently refuses new
-// objects, which would leave a game without its enemies and, in the end,
-// without any screen that answers a key. So the oldest pairs, long covered by
-// newer ones, make room before the world could fill up.
-void retireOldestDisplays(const char* type) {
-    vl::WorldManager& world = vl::WorldManager::getInstance();
-    const vl::ObjectList displays = world.collectByType(type);
-    for (int i = 0; i <= displays.count() - kKeptFinishedGames; ++i) {
-        world.queueForDeletion(displays[i]);
-    }
-}
-
-}  // namespace
-
 GameStart::GameStart() {
     setType("GameStart");
     setSprite("gamestart");
@@ -43,8 +26,6 @@ void GameStart::handleKey(const vl::EventKeyboard& keyboard) {
         vl::GameManager::getInstance().setFinished(true);
     } else if (keyboard.getKey() == vl::Key::P) {
         vl::WorldManager::getInstance().queueForDeletion(this);
-        retireOldestDisplays("Timer");
-        retireOldestDisplays("Score");
         new Timer;
         new Score;
         new Level(1);

@@ -78,9 +78,9 @@ TEST_F(PlaythroughTest, WinThenDieThenQuit) {
     ASSERT_TRUE(loser.playUntil([] { return countOfType("GameOver") == 1; }, kFrameLimit));
     EXPECT_EQ(countOfType("GameStart"), 0);
     expectFieldClear("on the game-over screen");
-    // Losing also sets the score left over from the won game to 0.
-    expectDisplaysFrozen(2, 0, "on the game-over screen");
-    EXPECT_EQ(worldCount(), 5);
+    // The won game's displays, wholly under the new ones, are gone.
+    expectDisplaysFrozen(1, 0, "on the game-over screen");
+    EXPECT_EQ(worldCount(), 3);
     EXPECT_FALSE(game.isFinished());
 
     sendKey(vl::Key::Escape, vl::KeyAction::Pressed);
