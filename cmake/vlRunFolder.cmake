@@ -26,4 +26,5 @@ function(vl_add_run_folder target)
     add_custom_target(${target}-run-folder ALL ${commands}
         COMMENT "Bringing the run folder of ${target} up to date"
         VERBATIM)
+    add_dependencies(${target}-run-folder ${target})
 endfunction()

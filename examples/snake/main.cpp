@@ -1,0 +1,19 @@
+#include <vl/vl.h>
+
+#include "assets.h"
+#include "round.h"
+
+// Snake on the vl engine, run from its run folder: arrow keys or W A S D
+// steer, R plays again after a crash, Escape quits.
+int main() {
+    vl::DisplayManager::getInstance().setTitle("Snake");
+    vl::GameManager& game = vl::GameManager::getInstance();
+    if (game.startUp() != 0 || loadAssets() != 0) {
+        game.shutDown();
+        return 1;
+    }
+    startGame();
+    game.run();
+    game.shutDown();
+    return 0;
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include <vl/vl.h>
+
+#include "Snake.h"
+#include "assets.h"
+#include "round.h"
+
+// A started game in a world without a window: frames run through runFrame,
+// and keys are pressed by broadcasting the events the input manager would.
+class SnakeTestWorld : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        static const int assets_loaded = loadAssets(SNAKE_RUN_DIR);
+        ASSERT_EQ(assets_loaded, 0);
+        vl::WorldManager::getInstance().startUp();
+        vl::WorldManager::getInstance().setView(
+            vl::Box(vl::Vector(0, 0), vl::kWindowHorizontalCells, vl::kWindowVerticalCells));
+        vl::GameManager::getInstance().setFinished(false);
+        startGame();
+    }
+    void TearDown() override { vl::WorldManager::getInstance().shutDown(); }
+
+    static void press(vl::Key key) {
+        const vl::EventKeyboard keyboard(key, vl::KeyAction::Pressed);
+        vl::Manager::broadcast(&keyboard);
+    }
+    static void runFrames(int count) {
+        for (int i = 0; i < count; ++i) {
+            vl::GameManager::getInstance().runFrame();
+        }
+    }
+    // The objects of the type that are not queued for deletion.
+    static std::vector<vl::Object*> live(const std::string& type) {
+        vl::WorldManager& world = vl::WorldManager::getInstance();
+        const vl::ObjectList objects = world.collectByType(type);
+        std::vector<vl::Object*> alive;
+        for (int i = 0; i < objects.count(); ++i) {
+            if (!world.isQueuedForDeletion(objects[i])) {
+                alive.push_back(objects[i]);
+            }
+        }
+        return alive;
+    }
+    static Snake* snake() { return static_cast<Snake*>(live("Snake").at(0)); }
+    static int score() {
+        return static_cast<vl::ViewObject*>(live("ViewObject").at(0))->getValue();
+    }
+    // Replaces the round's snake by one of length pieces with its head on cell.
+    static Snake* replaceSnake(vl::Vector cell, int length) {
+        for (const char* type : {"Snake", "Segment"}) {
+            for (vl::Object* piece : live(type)) {
+                vl::WorldManager::getInstance().queueForDeletion(piece);
+            }
+        }
+        return new Snake(cell, length);
+    }
+};
