@@ -116,7 +116,17 @@ int DisplayManager::startUp() {
 }
 
 int DisplayManager::drawCell(Vector position, char ch, Color color) {
-    if (!window || !font) {
+    const bool can_draw = window && font;
+    if (!can_draw && !recording) {
+        return -1;
+    }
+    if (isDrawingColor(color)) {
+        glyph_color = color;
+    }
+    if (recording && recorded_cells.size() < kMaxRecordedCells) {
+        recorded_cells.push_back(CellRecord{position, ch, glyph_color});
+    }
+    if (!can_draw) {
         return -1;
     }
     const Vector corner = WorldManager::getInstance().getView().corner;
@@ -127,14 +137,11 @@ int DisplayManager::drawCell(Vector position, char ch, Color color) {
     if (ink.anyMarked(sf::FloatRect(background_corner, background_size))) {
         pending_cells.appendBackground(background_corner, background_size, kWindowBackgroundColor);
     }
-    if (isDrawingColor(color)) {
-        glyph_color = toSfColor(color);
-    }
     const sf::Uint32 code_point = code_points[static_cast<unsigned char>(ch)];
     if (!isBlank(code_point)) {
         ink.mark(pending_cells.appendGlyph(sf::Vector2f(pixel.x, pixel.y), glyph_size,
                                            font->getGlyph(code_point, glyph_size, true),
-                                           glyph_color));
+                                           toSfColor(glyph_color)));
     }
     if (pending_cells.getVertexCount() >= kMaxPendingVertices) {
         flushPendingCells();
@@ -158,7 +165,13 @@ void DisplayManager::flushPendingCells() {
     pending_cells.drawInto(*window, font->getTexture(glyph_size));
 }
 
+void DisplayManager::setRecording(bool on) {
+    recording = on;
+    recorded_cells.clear();
+}
+
 void DisplayManager::presentFrame() {
+    recorded_cells.clear();
     if (!window) {
         return;
     }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/Image.hpp>
@@ -10,6 +12,7 @@
 
 #include "vl/core/Manager.h"
 #include "vl/display/CellBatch.h"
+#include "vl/display/CellRecord.h"
 #include "vl/display/InkMap.h"
 #include "vl/resources/Color.h"
 #include "vl/world/Vector.h"
@@ -24,6 +27,8 @@ inline constexpr char kWindowTitle[] = "Velloc";
 inline constexpr char kFontFile[] = "vl-font.ttf";
 // The glyph size is twice the smaller side of a cell, drawn bold.
 constexpr unsigned kGlyphSizeFactor = 2;
+/// The most cells a record holds; cells drawn beyond it are not recorded.
+constexpr std::size_t kMaxRecordedCells = 1 << 16;
 
 // The game's one window, seen as a grid of character cells. The cells of a
 // frame are gathered into one batch and drawn together by presentFrame.
@@ -58,6 +63,16 @@ class DisplayManager : public Manager {
     // presenting or clearing; an empty image without a window.
     sf::Image captureFrame();
 
+    /// Turns recording of drawn cells on or off; either way the record starts
+    /// empty. While on, every drawCell call appends what it draws, up to
+    /// kMaxRecordedCells, also without a window or font: it then still returns
+    /// -1, but follows the colour rule as if it drew. presentFrame empties the
+    /// record.
+    void setRecording(bool on);
+    bool isRecording() const { return recording; }
+    /// The cells drawn this frame while recording, in drawing order.
+    const std::vector<CellRecord>& getRecordedCells() const { return recorded_cells; }
+
   private:
     DisplayManager();
 
@@ -78,7 +93,9 @@ class DisplayManager : public Manager {
     std::array<sf::Uint32, 256> code_points;
     CellBatch pending_cells;
     InkMap ink{horizontal_pixels, vertical_pixels};
-    sf::Color glyph_color = sf::Color::White;
+    Color glyph_color = kDefaultColor;
+    bool recording = false;
+    std::vector<CellRecord> recorded_cells;
 };
 
 // Cell size in pixels, in whole pixels: 1024 / 82 = 12 wide, 768 / 24 = 32 high.

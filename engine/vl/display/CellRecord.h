@@ -1,0 +1,17 @@
+#pragma once
+
+#include "vl/resources/Color.h"
+#include "vl/world/Vector.h"
+
+namespace vl {
+
+/// One cell as the display drew it: the world position given to drawCell, the
+/// character, and the colour it was drawn in (a colour outside the eight is
+/// already replaced by the colour last used).
+struct CellRecord {
+    Vector position;
+    char ch = ' ';
+    Color color = kDefaultColor;
+};
+
+}  // namespace vl
