@@ -1,5 +1,6 @@
 # Velloc: `make run` plays the game, `make test` runs every test.
-# Both install any missing Debian package first.
+# Both install any missing Debian package first: `make run` what building and
+# playing need, `make test` also what the tests need.
 
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
@@ -8,8 +9,23 @@ JOBS ?= $(shell nproc)
 # when its last client leaves.
 XVFB_SCREEN := -screen 0 1280x1024x24 -noreset
 
-PACKAGES := build-essential cmake libsfml-dev libgtest-dev googletest libbenchmark-dev \
-	fonts-dejavu-core libgl1-mesa-dri xvfb xauth xdotool x11-utils imagemagick clang libclang-rt-14-dev
+# Building: compiler, CMake, SFML and X11 headers; playing: the font and the
+# software GL driver for machines without another.
+RUN_PACKAGES := build-essential cmake libsfml-dev libx11-dev fonts-inconsolata libgl1-mesa-dri
+# The tests: GoogleTest, a virtual X server (xvfb-run needs xauth), xdotool and
+# xdpyinfo to drive and find the real program's window, and ImageMagick's
+# import to take its screenshots.
+TEST_PACKAGES := $(RUN_PACKAGES) libgtest-dev xvfb xauth xdotool x11-utils imagemagick
+FUZZ_PACKAGES := $(RUN_PACKAGES) clang libclang-rt-14-dev
+DOCS_PACKAGES := doxygen
+# The package check fetches the engine with git.
+PACKAGE_CHECK_PACKAGES := $(TEST_PACKAGES) git
+
+# CI builds every project target with warnings as errors.
+CMAKE_FLAGS :=
+ifeq ($(CI),true)
+CMAKE_FLAGS += -DVL_WERROR=ON
+endif
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
@@ -20,23 +36,36 @@ else
 WITH_DISPLAY :=
 endif
 
-.PHONY: deps configure build run test test-sanitize screenshots bench fuzz memcheck clean
+.PHONY: deps-run deps-test configure build run test test-sanitize screenshots bench fuzz memcheck \
+	docs package-check clean
 
-deps:
-	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done); \
+# $(call install-missing,packages): installs those of the packages that are missing.
+define install-missing
+	@missing=$$(for p in $(1); do dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done); \
 	if [ -n "$$missing" ]; then \
 		echo "Installing:" $$missing; \
 		$(SUDO) apt-get update -qq && \
 		DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
 	fi
+endef
 
-configure: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+deps-run:
+	$(call install-missing,$(RUN_PACKAGES))
+
+deps-test:
+	$(call install-missing,$(TEST_PACKAGES))
+
+configure: deps-test
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVL_TESTS=ON $(CMAKE_FLAGS)
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# Playing needs neither the tests nor their packages: only the game's run
+# folder is built.
+run: deps-run
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVL_TESTS=OFF $(CMAKE_FLAGS)
+	cmake --build $(BUILD) -j $(JOBS) --target velloc-run-folder
 	cd $(BUILD)/run && ./velloc
 
 test: build
@@ -47,8 +76,8 @@ test: build
 # allocated. Preloading the driver keeps it loaded, so only real leaks show.
 GL_DRIVER := /usr/lib/x86_64-linux-gnu/dri/swrast_dri.so
 
-test-sanitize: deps
-	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVL_SANITIZE=ON
+test-sanitize: deps-test
+	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVL_SANITIZE=ON -DVL_TESTS=ON $(CMAKE_FLAGS)
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	test -f $(GL_DRIVER)
 	cd $(SANITIZE_BUILD) && \
@@ -77,9 +106,10 @@ FUZZ_SECONDS ?= 60
 FUZZ_FLAGS := -rss_limit_mb=512 -malloc_limit_mb=256 -timeout=2 -report_slow_units=1 \
 	-print_final_stats=1 -dict=$(CURDIR)/fuzz/sprite.dict
 
-fuzz: deps
+fuzz:
+	$(call install-missing,$(FUZZ_PACKAGES))
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ \
-		-DCMAKE_BUILD_TYPE=RelWithDebInfo -DVL_FUZZ=ON -DVL_TESTS=OFF
+		-DCMAKE_BUILD_TYPE=RelWithDebInfo -DVL_FUZZ=ON -DVL_TESTS=OFF $(CMAKE_FLAGS)
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target sprite-loader-fuzzer
 	rm -rf $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/artifacts
 	mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/artifacts
@@ -105,5 +135,22 @@ memcheck: build
 	cd $(BUILD)/tests && ALSOFT_DRIVERS=null valgrind $(VALGRIND_FLAGS) \
 		./vl-tests-game --gtest_filter='Playthrough*'
 
+# The API reference from the engine's headers, in $(DOCS_BUILD)/html. Any
+# Doxygen warning fails the build.
+DOCS_BUILD ?= build-docs
+
+docs:
+	$(call install-missing,$(DOCS_PACKAGES))
+	mkdir -p $(DOCS_BUILD)
+	VL_DOCS_OUTPUT=$(DOCS_BUILD) doxygen Doxyfile
+	@if [ -s $(DOCS_BUILD)/warnings.log ]; then cat $(DOCS_BUILD)/warnings.log; exit 1; fi
+	@echo "API reference: $(DOCS_BUILD)/html/index.html"
+
+# Uses the engine as an outside project does: installed, as a subdirectory
+# and fetched; builds and tests examples/snake against the install.
+package-check:
+	$(call install-missing,$(PACKAGE_CHECK_PACKAGES))
+	CMAKE_ARGS="$(CMAKE_FLAGS)" JOBS=$(JOBS) tools/check-package.sh
+
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(DOCS_BUILD)
