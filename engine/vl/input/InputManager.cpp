@@ -131,6 +131,13 @@ void InputManager::pollInput() {
     while (window->pollEvent(event)) {
         broadcastWindowEvent(event);
     }
+    // SFML samples the keyboard and mouse of the whole X server, whatever
+    // window has the focus: keys typed into another application would walk the
+    // player. Asked each frame rather than followed through focus events, so
+    // the answer holds from the frame the focus changes.
+    if (!window->hasFocus()) {
+        return;
+    }
     broadcastHeldKeys();
     broadcastHeldButtons();
 }

@@ -20,8 +20,9 @@ class InputManager : public Manager {
     // Switches key repeat back on.
     void shutDown() override;
 
-    // Drains the window's events, then samples held W, A, S, D and the three
-    // mouse buttons. Before startUp, and without a window, nothing is read.
+    /// Drains the window's events, then, only while the window has the
+    /// keyboard focus, samples held W, A, S, D and the three mouse buttons.
+    /// Before startUp, and without a window, nothing is read.
     void pollInput();
 
   private:
