@@ -5,16 +5,17 @@
 
 namespace vl {
 
-// A microsecond stopwatch. It runs on the monotonic clock, so changes of the
-// system time and the turn of the hour do not disturb frame pacing or the
-// on-screen timer.
+/// A microsecond stopwatch. It runs on the monotonic clock, so changes of the
+/// system time and the turn of the hour do not disturb frame pacing or the
+/// on-screen timer.
 class Clock {
   public:
+    /// A stopwatch whose mark is now.
     Clock();
 
-    // Microseconds since the mark; the mark moves to now.
+    /// Microseconds since the mark; the mark moves to now.
     int32_t restart();
-    // Microseconds since the mark; the mark stays.
+    /// Microseconds since the mark; the mark stays.
     int32_t elapsed() const;
 
   private:

@@ -6,29 +6,36 @@
 
 namespace vl {
 
+/// The length of one frame of the game loop: about 30 frames a second.
 constexpr int32_t kFrameMilliseconds = 33;
 
-// Starts the engine's managers and runs the fixed-rate game loop.
+/// Starts the engine's managers and runs the fixed-rate game loop.
 class GameManager : public Manager {
   public:
+    /// The one game manager, built on first use.
     static GameManager& getInstance();
+    /// Shuts the world down first if the game is still started.
     ~GameManager() override;
 
-    // Starts display, world, input and resources, in that order, and sizes the
-    // world and its view to the display's cells. -1 when any of them failed.
+    /// Starts display, world, input and resources, in that order, and sizes the
+    /// world and its view to the display's cells. -1 when any of them failed.
     int startUp() override;
-    // Destroys every object in the world and marks the game finished.
+    /// Destroys every object in the world and marks the game finished.
     void shutDown() override;
 
-    // Runs frames, each paced to frame_ms, until the game is finished at the
-    // end of a frame. Returns at once when it is finished already.
+    /// Runs frames, each paced to frame_ms, until the game is finished at the
+    /// end of a frame. Returns at once when it is finished already.
     void run();
-    // Everything one frame does except the pacing sleep: input, the step
-    // event, the world's update, drawing and presenting.
+    /// Everything one frame does except the pacing sleep: input, the step
+    /// event, the world's update, drawing and presenting.
     void runFrame();
 
+    /// With true, run returns after the frame under way; game code calls it to
+    /// end the program.
     void setFinished(bool value) { finished = value; }
+    /// Whether run returns (or has returned) at the end of the frame.
     bool isFinished() const { return finished; }
+    /// The length of a frame in milliseconds: kFrameMilliseconds.
     int32_t getFrameMilliseconds() const { return frame_ms; }
 
   private:
