@@ -23,12 +23,16 @@ constexpr SpriteAsset kSprites[] = {
     {"gameover-spr.txt", false, false},   {"gamewin-spr.txt", false, false},
 };
 
+// The sprite, which must load without any problem: every frame block whole,
+// as many as the header declares.
 const vl::Sprite* loadFromRunFolder(const std::string& file) {
     vl::ResourceManager& resources = vl::ResourceManager::getInstance();
     const std::string label = "asset-test " + file;
-    if (resources.getSprite(label) == nullptr &&
-        resources.loadSprite(std::string(VL_RUN_DIR) + "/sprites/" + file, label) != 0) {
-        return nullptr;
+    if (resources.getSprite(label) == nullptr) {
+        resources.loadSprite(std::string(VL_RUN_DIR) + "/sprites/" + file, label);
+        for (const vl::Problem& problem : resources.getLoadProblems().getProblems()) {
+            ADD_FAILURE() << vl::formatProblem(problem);
+        }
     }
     return resources.getSprite(label);
 }
@@ -51,17 +55,9 @@ TEST(SpriteAssets, EveryFileLoadsWholeAndVisible) {
         SCOPED_TRACE(asset.file);
         const vl::Sprite* sprite = loadFromRunFolder(asset.file);
         ASSERT_NE(sprite, nullptr);
-        EXPECT_GE(sprite->getFrameCapacity(), 1);
-        EXPECT_EQ(sprite->getFrameCount(), sprite->getFrameCapacity());
         EXPECT_NE(sprite->getColor(), vl::Black);
         for (int i = 0; i < sprite->getFrameCount(); ++i) {
-            const vl::Frame frame = sprite->getFrame(i);
-            EXPECT_EQ(frame.getWidth(), sprite->getWidth()) << "frame " << i;
-            EXPECT_EQ(frame.getHeight(), sprite->getHeight()) << "frame " << i;
-            EXPECT_EQ(frame.getCells().size(),
-                      static_cast<size_t>(sprite->getWidth() * sprite->getHeight()))
-                << "frame " << i;
-            EXPECT_FALSE(isBlank(frame.getCells())) << "frame " << i;
+            EXPECT_FALSE(isBlank(sprite->getFrame(i).getCells())) << "frame " << i;
         }
         if (asset.collides) {
             EXPECT_EQ(sprite->getWidth() / 2, sprite->getHeight() / 2);

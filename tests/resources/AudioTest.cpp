@@ -27,6 +27,12 @@ std::string writeTone(const TempFolder& folder, const std::string& name, float s
     return file;
 }
 
+// What the latest load found wrong, in the form the game prints it.
+std::string loadProblem() {
+    const vl::ProblemList& problems = vl::ResourceManager::getInstance().getLoadProblems();
+    return problems.empty() ? "" : vl::formatProblem(problems.getProblems().front());
+}
+
 TEST(Audio, SoundTableFindsByLabelAndRefusesWhenFull) {
     TempFolder folder;
     const std::string long_tone = writeTone(folder, "long.wav", 3.0f);
@@ -40,14 +46,21 @@ TEST(Audio, SoundTableFindsByLabelAndRefusesWhenFull) {
     const int count = resources.getSoundCount();
 
     EXPECT_EQ(resources.loadSound(folder.path("missing.wav"), "missing"), -1);
+    EXPECT_EQ(loadProblem(), folder.path("missing.wav") + ": no such file");
     EXPECT_EQ(resources.loadSound(not_sound, "text"), -1);
+    EXPECT_EQ(loadProblem(),
+              not_sound + ": not a sound file that can be decoded (WAV, OGG or FLAC)");
     EXPECT_EQ(resources.getSoundCount(), count);
     EXPECT_EQ(resources.getSound("missing"), nullptr);
     EXPECT_EQ(resources.getSound("text"), nullptr);
 
     // The failed loads left their entry free: the next sound takes it.
     ASSERT_EQ(resources.loadSound(short_tone, "blip"), 0);
+    EXPECT_EQ(loadProblem(), short_tone +
+                                 ": the label \"blip\" is taken: the sound loaded first "
+                                 "under it is found");
     ASSERT_EQ(resources.loadSound(short_tone, ""), 0);
+    EXPECT_EQ(loadProblem(), "");
     EXPECT_EQ(resources.getSoundCount(), count + 2);
     EXPECT_EQ(resources.getSound("blip"), blip);
     EXPECT_EQ(resources.getSound(""), blip + 2);
@@ -63,6 +76,7 @@ TEST(Audio, SoundTableFindsByLabelAndRefusesWhenFull) {
         ASSERT_EQ(resources.loadSound(short_tone, "filler"), 0);
     }
     EXPECT_EQ(resources.loadSound(short_tone, "one-too-many"), -1);
+    EXPECT_EQ(loadProblem(), short_tone + ": the sound table is full: 100 sounds are loaded");
     EXPECT_EQ(resources.getSoundCount(), vl::kMaxSounds);
     EXPECT_EQ(resources.getSound("one-too-many"), nullptr);
     EXPECT_EQ(resources.getSound("blip"), blip);
@@ -76,7 +90,9 @@ TEST(Audio, MusicTableFindsByLabelAndRefusesWhenFull) {
 
     const int count = resources.getMusicCount();
     EXPECT_EQ(resources.loadMusic(tone, ""), -1);
+    EXPECT_EQ(loadProblem(), tone + ": music needs a label");
     EXPECT_EQ(resources.loadMusic(folder.path("missing.wav"), "missing"), -1);
+    EXPECT_EQ(loadProblem(), folder.path("missing.wav") + ": no such file");
     EXPECT_EQ(resources.getMusicCount(), count);
     EXPECT_EQ(resources.getMusic(""), nullptr);
     EXPECT_EQ(resources.getMusic("missing"), nullptr);

@@ -52,7 +52,7 @@ std::string spriteFacts(const vl::Sprite& sprite, const std::string& file) {
     const int color = sprite.getColor();
     return file + "  " + std::to_string(sprite.getWidth()) + " x " +
            std::to_string(sprite.getHeight()) + ", " + std::to_string(sprite.getFrameCount()) +
-           " frames, " + (color >= vl::Black && color <= vl::White ? kColorNames[color] : "?") +
+           (sprite.getFrameCount() == 1 ? " frame, " : " frames, ") + (color >= vl::Black && color <= vl::White ? kColorNames[color] : "?") +
            ", slowdown " + std::to_string(sprite.getSlowdown());
 }
 
@@ -93,8 +93,6 @@ void drawStage(const vl::Sprite& sprite, const std::string& file, int frame_inde
     const int height = std::max(sprite.getHeight(), 0);
     const int box_x = x - width / 2;
     const int box_y = y - height / 2;
-    drawRow(0, spriteFacts(sprite, file));
-    drawRow(vl::kWindowVerticalCells - 1, frameFacts(sprite, frame_index, x, y, box_x, box_y));
     const vl::Color color = markColor(sprite);
     drawOutline(box_x - 1, box_y - 1, width, height, color);
     drawMark(x, box_y - 1, 'v', color);
@@ -102,4 +100,7 @@ void drawStage(const vl::Sprite& sprite, const std::string& file, int frame_inde
     drawMark(box_x - 1, y, '>', color);
     drawMark(box_x + width, y, '<', color);
     vl::drawFrame(sprite, frame_index, position);
+    // The text goes over a picture too big for the stage.
+    drawRow(0, spriteFacts(sprite, file));
+    drawRow(vl::kWindowVerticalCells - 1, frameFacts(sprite, frame_index, x, y, box_x, box_y));
 }

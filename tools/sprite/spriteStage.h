@@ -11,7 +11,7 @@ vl::Vector stagePosition(const vl::Sprite& sprite);
 
 // Draws one frame of the stage: the sprite's frame at position, an outline
 // around the object's box with ticks pointing at the position's row and
-// column, a line of facts about the file at the top and one about the frame
-// at the bottom.
+// column, and over them a line of facts about the file at the top and one
+// about the frame at the bottom.
 void drawStage(const vl::Sprite& sprite, const std::string& file, int frame_index,
                vl::Vector position);

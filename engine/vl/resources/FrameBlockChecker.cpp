@@ -65,8 +65,8 @@ void FrameBlockChecker::takeRow(const std::string& text, int number) {
     }
     if (text.size() != static_cast<size_t>(width)) {
         std::string message = "row " + std::to_string(rows) + " of frame " + std::to_string(frame) +
-                              " is " + std::to_string(text.size()) + " characters wide, expected " +
-                              std::to_string(width);
+                              " is " + count(static_cast<int>(text.size()), "character") +
+                              " wide, expected " + std::to_string(width);
         if (text.size() > static_cast<size_t>(width) && text.back() == ' ') {
             message += "; it ends in a blank";
         }

@@ -23,6 +23,7 @@ struct LineReader {
     std::istream& in;
     ProblemList* problems;
     int lines_read = 0;
+    bool file_end_reported = false;
     std::unique_ptr<FrameBlockChecker> blocks;
 
     // Files saved with CR LF line ends load like LF files: a CR directly before
@@ -138,12 +139,17 @@ struct HeaderLine {
 };
 
 HeaderLine readHeaderLine(LineReader& reader, const std::string& key) {
-    if (!reader.in.good()) {
-        reader.report(reader.lines_read + 1,
-                      "the file ends before the " + quoteFound(key) + " line");
+    const bool readable = reader.in.good();
+    std::string line = readable ? reader.next() : "";
+    if (!readable || (reader.in.fail() && line.empty())) {
+        // The first header line the file lacks is the one to write.
+        if (!reader.file_end_reported) {
+            reader.report(reader.lines_read + 1,
+                          "the file ends before the " + quoteFound(key) + " line");
+            reader.file_end_reported = true;
+        }
         return {"", true};
     }
-    std::string line = reader.next();
     const int number = reader.lines_read;
     // A line too short to hold a separator after the key has no value; the key
     // alone is one such line.
