@@ -3,23 +3,19 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <filesystem>
+#include <functional>
 #include <thread>
 
 #include "PerCellRenderer.h"
 #include "support/DisplayFixture.h"
 #include "support/DisplayScreen.h"
 #include "support/PixelChecks.h"
+#include "support/TestFolder.h"
 
 namespace {
 
 const sf::IntRect kWholeWindow(0, 0, vl::kWindowHorizontalPixels, vl::kWindowVerticalPixels);
 const vl::Color kNoColor = static_cast<vl::Color>(8);
-
-// The window of this process, if an earlier test in it has not opened one.
-bool windowAlreadyOpen() {
-    return vl::DisplayManager::getInstance().getWindow() != nullptr;
-}
 
 // True when every lit pixel of area is a shade of color: the same channels
 // lit, none brighter than color's.
@@ -55,96 +51,87 @@ sf::IntRect litBounds(const sf::Image& image, sf::IntRect area) {
     return sf::IntRect(left, top, right - left + 1, bottom - top + 1);
 }
 
-TEST(DisplayCellsTest, SizesAndConversions) {
-    const vl::DisplayManager& display = vl::DisplayManager::getInstance();
-    EXPECT_EQ(display.getHorizontalPixels(), 1024);
-    EXPECT_EQ(display.getVerticalPixels(), 768);
-    EXPECT_EQ(display.getHorizontalCells(), 82);
-    EXPECT_EQ(display.getVerticalCells(), 24);
-    EXPECT_EQ(vl::cellWidth(), 12.0f);
-    EXPECT_EQ(vl::cellHeight(), 32.0f);
-    EXPECT_EQ(vl::cellsToPixels(vl::Vector(0, 0)), vl::Vector(0, 0));
+TEST(DisplayCellsTest, ConversionsDoNotRound) {
     EXPECT_EQ(vl::cellsToPixels(vl::Vector(81, 23)), vl::Vector(972, 736));
     EXPECT_EQ(vl::cellsToPixels(vl::Vector(10.5f, 3.25f)), vl::Vector(126, 104));
-    EXPECT_EQ(vl::pixelsToCells(vl::Vector(126, 104)), vl::Vector(10.5f, 3.25f));
     EXPECT_EQ(vl::pixelsToCells(vl::Vector(1, 1)), vl::Vector(1.0f / 12, 1.0f / 32));
-    EXPECT_EQ(vl::pixelsToCells(vl::Vector(1023, 767)), vl::Vector(1023.0f / 12, 767.0f / 32));
     EXPECT_EQ(vl::pixelsToCells(vl::Vector(-6, -16)), vl::Vector(-0.5f, -0.5f));
 }
 
-// Needs a process whose display was never started, as ctest runs each test.
-TEST(DisplayStartUpTest, NothingIsDrawnBeforeStartUpAndWhiteIsTheFirstColour) {
-    if (windowAlreadyOpen()) {
-        GTEST_SKIP() << "an earlier test in this process started the display";
-    }
-    vl::DisplayManager& display = vl::DisplayManager::getInstance();
-    EXPECT_EQ(display.drawCell(vl::Vector(1, 1), '#', vl::Red), -1);
-    EXPECT_EQ(display.drawText(vl::Vector(5, 5), "abc", vl::Red), 0);
-    EXPECT_EQ(display.captureFrame().getSize(), sf::Vector2u(0, 0));
-    display.presentFrame();
-    EXPECT_FALSE(display.isStarted());
-
-    ASSERT_TRUE(enterRunFolder());
-    const int started = display.startUp();
-    if (display.getWindow() == nullptr) {
-        EXPECT_EQ(started, -1);
-        GTEST_SKIP() << "no X display can be opened; run under xvfb-run";
-    }
-    EXPECT_EQ(started, 0);
-    sf::RenderWindow* window = display.getWindow();
-    EXPECT_EQ(display.startUp(), 0);
-    EXPECT_EQ(display.getWindow(), window);
-    EXPECT_TRUE(display.isStarted());
-
-    // A colour outside the eight keeps the last one used: white before any.
-    display.drawCell(vl::Vector(5, 5), '#', kNoColor);
-    display.drawCell(vl::Vector(8, 5), '#', vl::Red);
-    display.drawCell(vl::Vector(11, 5), '#', static_cast<vl::Color>(-1));
-    display.drawCell(vl::Vector(14, 5), '#', kNoColor);
-    const sf::Image image = display.captureFrame();
-    EXPECT_TRUE(cellHasInk(image, vl::Vector(5, 5), sf::Color::White));
-    EXPECT_TRUE(cellHasInk(image, vl::Vector(8, 5), sf::Color::Red));
-    EXPECT_TRUE(cellHasInk(image, vl::Vector(11, 5), sf::Color::Red));
-    EXPECT_TRUE(cellHasInk(image, vl::Vector(14, 5), sf::Color::Red));
-    display.presentFrame();
+// Runs body in a new process of this test program, where no display has been
+// started yet; the test fails if any check in it fails.
+void inFreshProcess(const std::function<void()>& body) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            body();
+            std::exit(::testing::Test::HasFailure() ? 1 : 0);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
-// Needs a process whose display was never started, as ctest runs each test.
-TEST(DisplayStartUpTest, MissingFontKeepsTheWindowAndDrawsAsTextWould) {
-    if (windowAlreadyOpen()) {
-        GTEST_SKIP() << "an earlier test in this process started the display";
-    }
-    const std::filesystem::path empty_folder =
-        std::filesystem::temp_directory_path() / ("vl-no-font-" + std::to_string(getpid()));
-    std::filesystem::create_directories(empty_folder);
-    ASSERT_EQ(chdir(empty_folder.c_str()), 0);
-    vl::DisplayManager& display = vl::DisplayManager::getInstance();
-    EXPECT_EQ(display.startUp(), -1);
-    if (display.getWindow() == nullptr) {
-        std::filesystem::remove_all(empty_folder);
-        GTEST_SKIP() << "no X display can be opened; run under xvfb-run";
-    }
-    EXPECT_FALSE(display.isStarted());
-    EXPECT_EQ(display.startUp(), 0);
-    EXPECT_FALSE(display.isStarted());
+// The game's start-up opens the window and fits the world and its view to
+// the display's cells. Before it, nothing is drawn.
+TEST(DisplayStartUpTest, GameStartUpOpensTheWindowAndFitsTheWorldToIt) {
+    inFreshProcess([] {
+        vl::DisplayManager& display = vl::DisplayManager::getInstance();
+        EXPECT_EQ(display.drawCell(vl::Vector(1, 1), '#', vl::Red), -1);
+        EXPECT_EQ(display.captureFrame().getSize(), sf::Vector2u(0, 0));
+        display.presentFrame();
+        EXPECT_FALSE(display.isStarted());
 
-    // Without glyphs the cells still draw their backgrounds, and whatever the
-    // empty glyph gives, as sf::Text gives it.
-    PerCellRenderer reference(*display.getWindow());
-    EXPECT_FALSE(reference.loaded());
-    EXPECT_EQ(display.drawCell(vl::Vector(3, 3), '#', vl::Green), 0);
-    EXPECT_EQ(display.drawText(vl::Vector(10, 6), "text", vl::Red), 0);
-    const sf::Image drawn = display.captureFrame();
-    display.presentFrame();
-    reference.drawCell(vl::Vector(3, 3), '#', vl::Green);
-    for (int i = 0; i < 4; ++i) {
-        reference.drawCell(vl::Vector(8.0f + i, 6), "text"[i], vl::Red);
-    }
-    const sf::Image expected = reference.capture();
-    reference.clear();
-    const PixelDifference difference = comparePixels(drawn, expected);
-    EXPECT_EQ(difference.count, 0) << "first at " << difference.first;
-    std::filesystem::remove_all(empty_folder);
+        ASSERT_TRUE(enterRunFolder());
+        vl::GameManager& game = vl::GameManager::getInstance();
+        ASSERT_EQ(game.startUp(), 0) << "no window: run under xvfb-run";
+        sf::RenderWindow* window = display.getWindow();
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(window->getSize(), sf::Vector2u(1024, 768));
+        EXPECT_EQ(display.startUp(), 0);
+        EXPECT_EQ(display.getWindow(), window);
+        const vl::WorldManager& world = vl::WorldManager::getInstance();
+        for (const vl::Box& box : {world.getWorldBounds(), world.getView()}) {
+            EXPECT_EQ(box.corner, vl::Vector(0, 0));
+            EXPECT_EQ(box.horizontal, 82);
+            EXPECT_EQ(box.vertical, 24);
+        }
+
+        // A colour outside the eight keeps the last one used: white before any.
+        display.drawCell(vl::Vector(5, 5), '#', kNoColor);
+        display.drawCell(vl::Vector(8, 5), '#', vl::Red);
+        display.drawCell(vl::Vector(11, 5), '#', static_cast<vl::Color>(-1));
+        const sf::Image image = display.captureFrame();
+        EXPECT_TRUE(cellHasInk(image, vl::Vector(5, 5), sf::Color::White));
+        EXPECT_TRUE(cellHasInk(image, vl::Vector(8, 5), sf::Color::Red));
+        EXPECT_TRUE(cellHasInk(image, vl::Vector(11, 5), sf::Color::Red));
+        game.shutDown();
+    });
+}
+
+TEST(DisplayStartUpTest, MissingFontKeepsTheWindowAndDrawsAsTextWould) {
+    inFreshProcess([] {
+        ASSERT_EQ(chdir(testFolder().c_str()), 0);
+        vl::DisplayManager& display = vl::DisplayManager::getInstance();
+        EXPECT_EQ(display.startUp(), -1);
+        ASSERT_NE(display.getWindow(), nullptr) << "no window: run under xvfb-run";
+        EXPECT_FALSE(display.isStarted());
+        EXPECT_EQ(display.startUp(), 0);
+        EXPECT_FALSE(display.isStarted());
+
+        // Without glyphs the cells still draw their backgrounds, and whatever
+        // the empty glyph gives, as sf::Text gives it.
+        PerCellRenderer reference(*display.getWindow());
+        EXPECT_FALSE(reference.loaded());
+        EXPECT_EQ(display.drawCell(vl::Vector(3, 3), '#', vl::Green), 0);
+        EXPECT_EQ(display.drawText(vl::Vector(10, 6), "text", vl::Red), 0);
+        const sf::Image drawn = display.captureFrame();
+        display.presentFrame();
+        reference.drawCell(vl::Vector(3, 3), '#', vl::Green);
+        for (int i = 0; i < 4; ++i) {
+            reference.drawCell(vl::Vector(8.0f + i, 6), "text"[i], vl::Red);
+        }
+        const PixelDifference difference = comparePixels(drawn, reference.capture());
+        EXPECT_EQ(difference.count, 0) << "first at " << difference.first;
+    });
 }
 
 class DisplayManagerTest : public DisplayFixture {
@@ -152,7 +139,13 @@ class DisplayManagerTest : public DisplayFixture {
     vl::DisplayManager& display = vl::DisplayManager::getInstance();
 };
 
-TEST_F(DisplayManagerTest, EachColourLandsInItsCell) {
+sf::IntRect shifted(sf::IntRect rect, int dx, int dy) {
+    return sf::IntRect(rect.left + dx, rect.top + dy, rect.width, rect.height);
+}
+
+// Whatever the font, a glyph keeps its shape from cell to cell and moves by
+// exactly the cells' pixel distance, fractions and the view's corner included.
+TEST_F(DisplayManagerTest, GlyphsLandInTheirCellsInTheirColours) {
     const sf::Color colors[] = {sf::Color::Black,  sf::Color::Red,  sf::Color::Green,
                                 sf::Color::Yellow, sf::Color::Blue, sf::Color::Magenta,
                                 sf::Color::Cyan,   sf::Color::White};
@@ -161,59 +154,30 @@ TEST_F(DisplayManagerTest, EachColourLandsInItsCell) {
     for (int i = 0; i < 8; ++i) {
         display.drawCell(vl::Vector(4.0f + 6 * i, 10), '#', static_cast<vl::Color>(i));
     }
-    const sf::Image image = display.captureFrame();
-    savePicture(image, "display-colours.png");
-    EXPECT_TRUE(cellIsBlank(image, vl::Vector(4, 10)));
-    for (int i = 1; i < 8; ++i) {
-        SCOPED_TRACE(i);
-        const vl::Vector cell(4.0f + 6 * i, 10);
-        const int px = 12 * (4 + 6 * i);
-        const int py = 32 * 10;
-        EXPECT_TRUE(cellHasInk(image, cell, colors[i]));
-        // The bold '#' (14 x 18 pixels, 1 right of the cell's side and 18
-        // above the baseline 24 pixels down) with a pixel of smoothing around
-        // it: it overhangs the 12-pixel cell on the right only.
-        const sf::IntRect around(px - 12, py - 32, 36, 96);
-        EXPECT_EQ(litBounds(image, around), sf::IntRect(px, py + 5, 16, 20));
-        EXPECT_TRUE(onlyShadesOf(image, around, colors[i]));
-    }
-    EXPECT_EQ(countLitPixels(image, kWholeWindow),
-              countLitPixels(image, sf::IntRect(12 * 3, 32 * 9, 12 * 46, 32 * 3)));
-}
-
-TEST_F(DisplayManagerTest, CellPositionsFollowTheViewAndAreNotSnapped) {
     display.drawCell(vl::Vector(0, 0), 'M', vl::Green);
     display.drawCell(vl::Vector(81, 23), 'M', vl::Green);
     display.drawCell(vl::Vector(10.5f, 3.25f), 'M', vl::Green);
     const sf::Image image = display.captureFrame();
     display.presentFrame();
-    // The bold 'M' covers 13 x 18 pixels from 1 right of and 6 below the
-    // cell's corner, and its smoothing one pixel more all round.
-    EXPECT_EQ(litBounds(image, sf::IntRect(0, 0, 40, 50)), sf::IntRect(0, 5, 15, 20));
-    EXPECT_EQ(litBounds(image, sf::IntRect(950, 700, 74, 68)), sf::IntRect(972, 741, 15, 20));
-    EXPECT_EQ(litBounds(image, sf::IntRect(110, 90, 40, 50)), sf::IntRect(126, 109, 15, 20));
-
-    vl::WorldManager::getInstance().setView(vl::Box(vl::Vector(5, 2), 82, 24));
-    display.drawCell(vl::Vector(5, 2), 'M', vl::Green);
-    const sf::Image shifted = display.captureFrame();
-    EXPECT_EQ(litBounds(shifted, kWholeWindow), sf::IntRect(0, 5, 15, 20));
-}
-
-TEST_F(DisplayManagerTest, SpaceCoversItsCellBackground) {
-    // Every column of this row is inked, then one cell is blanked by a space.
-    for (int x = 0; x < 20; ++x) {
-        display.drawCell(vl::Vector(static_cast<float>(x), 5), '#', vl::Red);
+    savePicture(image, "display-colours.png");
+    EXPECT_TRUE(cellIsBlank(image, vl::Vector(4, 10)));
+    const sf::IntRect first = litBounds(image, sf::IntRect(108, 290, 36, 96));
+    // Inside its cell's row, overhanging the 12-pixel cell by a few pixels.
+    EXPECT_TRUE(sf::IntRect(108, 320, 20, 40).contains(first.left, first.top)) << first.left;
+    for (int i = 1; i < 8; ++i) {
+        SCOPED_TRACE(i);
+        const sf::IntRect around(12 * (4 + 6 * i) - 12, 290, 36, 96);
+        EXPECT_TRUE(cellHasInk(image, vl::Vector(4.0f + 6 * i, 10), colors[i]));
+        EXPECT_EQ(litBounds(image, around), shifted(first, 72 * (i - 1), 0));
+        EXPECT_TRUE(onlyShadesOf(image, around, colors[i]));
     }
-    display.drawCell(vl::Vector(10, 5), ' ', vl::Red);
-    const sf::Image image = display.captureFrame();
-    savePicture(image, "display-space.png");
-    // The background is 12 x 32 pixels from (px - 1.2, py + 6.4): it blanks
-    // pixel columns 119 to 130 and rows 166 to 197, whatever was under them.
-    EXPECT_EQ(countLitPixels(image, sf::IntRect(119, 166, 12, 32)), 0);
-    EXPECT_GT(countLitPixels(image, sf::IntRect(131, 166, 4, 32)), 0);
-    EXPECT_GT(countLitPixels(image, sf::IntRect(115, 166, 4, 32)), 0);
-    EXPECT_TRUE(cellHasInk(image, vl::Vector(9, 5), sf::Color::Red));
-    EXPECT_TRUE(cellHasInk(image, vl::Vector(11, 5), sf::Color::Red));
+    const sf::IntRect corner = litBounds(image, sf::IntRect(0, 0, 40, 50));
+    EXPECT_EQ(litBounds(image, sf::IntRect(950, 700, 74, 68)), shifted(corner, 972, 736));
+    EXPECT_EQ(litBounds(image, sf::IntRect(110, 90, 40, 50)), shifted(corner, 126, 104));
+
+    vl::WorldManager::getInstance().setView(vl::Box(vl::Vector(5.5f, 2), 82, 24));
+    display.drawCell(vl::Vector(5.5f, 2), 'M', vl::Green);
+    EXPECT_EQ(litBounds(display.captureFrame(), kWholeWindow), corner);
 }
 
 TEST_F(DisplayManagerTest, PresentClearsTheNextFrame) {
@@ -234,9 +198,8 @@ TEST_F(DisplayManagerTest, PresentShowsTheFrame) {
     const sf::Vector2u screen = screenSize();
     const int free_width = static_cast<int>(screen.x) - (static_cast<int>(screen.x) + 1024) / 2;
     const int free_height = static_cast<int>(screen.y) - (static_cast<int>(screen.y) + 768) / 2;
-    if (free_width < 96 || free_height < 96) {
-        GTEST_SKIP() << "the screen has no corner that other windows leave free";
-    }
+    ASSERT_GE(std::min(free_width, free_height), 96)
+        << "the screen has no corner that other windows leave free";
     sf::RenderWindow& window = *display.getWindow();
     window.setPosition(
         sf::Vector2i(static_cast<int>(screen.x) - 1024, static_cast<int>(screen.y) - 768));

@@ -1,151 +1,105 @@
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
-#include <utility>
 #include <vector>
 
-#include "support/DisplayFixture.h"
 #include "support/DisplaySprites.h"
-#include "support/PixelChecks.h"
+#include "support/RecordedScreen.h"
+#include "support/WorldFixture.h"
 
 namespace {
 
-using CellSet = std::set<std::pair<int, int>>;
+class DrawFrameTest : public WorldFixture {};
 
-// The cells of a frame that hold a visible character, given where its top-left
-// character should land.
-CellSet inkedCells(int left, int top, int width, const std::string& cells) {
-    CellSet inked;
-    for (size_t i = 0; i < cells.size(); ++i) {
-        if (cells[i] != ' ') {
-            const int x = left + static_cast<int>(i) % width;
-            const int y = top + static_cast<int>(i) / width;
-            inked.insert({x, y});
-        }
-    }
-    return inked;
-}
-
-// Checks every cell of the window: ink of color exactly on the expected cells.
-void expectInkExactlyOn(const sf::Image& image, const CellSet& expected, sf::Color color) {
-    for (int y = 0; y < vl::kWindowVerticalCells; ++y) {
-        for (int x = 0; x < vl::kWindowHorizontalCells; ++x) {
-            const vl::Vector cell(static_cast<float>(x), static_cast<float>(y));
-            if (expected.count({x, y}) != 0) {
-                EXPECT_TRUE(cellHasInk(image, cell, color)) << "no ink at " << x << ", " << y;
-            } else {
-                EXPECT_TRUE(cellIsBlank(image, cell)) << "ink at " << x << ", " << y;
-            }
-        }
-    }
-}
-
-// Which of the three cells of a one-row frame is inked: the frame index of the
-// stepping sprite, -1 for none, -2 for more than one.
-int shownStep(const sf::Image& image, vl::Vector first_cell) {
-    int shown = -1;
-    for (int i = 0; i < 3; ++i) {
-        if (!cellIsBlank(image, vl::Vector(first_cell.x + i, first_cell.y))) {
-            shown = shown == -1 ? i : -2;
-        }
-    }
-    return shown;
-}
-
-class DrawFrameTest : public DisplayFixture {
-  protected:
-    vl::DisplayManager& display = vl::DisplayManager::getInstance();
-};
-
+// A frame is centred horizontally on its position and its top row lies
+// width / 2 rows above it, whatever its height.
 TEST_F(DrawFrameTest, FramesLandWhereHalfTheWidthPutsThem) {
-    // The offset is half the frame's width on both axes: a frame's top row
-    // lies width / 2 rows above its position, whatever its height.
     const struct {
         std::string label;
         int width;
         int height;
         std::string cells;
         vl::Vector position;
-        int left;
-        int top;
-    } cases[] = {
-        {"frame-3x1", 3, 1, "#@M", vl::Vector(10, 5), 9, 4},
-        {"frame-1x3", 1, 3, "#@M", vl::Vector(30, 5), 30, 5},
-        {"frame-4x2", 4, 2, "#@MWHXHX", vl::Vector(50, 5), 48, 3},
-        {"frame-5x3", 5, 3, "# # # @ @ M M M", vl::Vector(20, 15), 18, 13},
-        {"frame-2x6", 2, 6, "##@@MMWW##@@", vl::Vector(70, 10), 69, 9},
+    } frames[] = {
+        {"frame-3x1", 3, 1, "abc", vl::Vector(10, 5)},
+        {"frame-1x3", 1, 3, "def", vl::Vector(30, 5)},
+        {"frame-4x2", 4, 2, "ghijklmn", vl::Vector(50, 5)},
+        {"frame-5x3", 5, 3, "o p q r s t u v", vl::Vector(20, 15)},
+        {"frame-2x6", 2, 6, "wxyz01234567", vl::Vector(70, 10)},
     };
-    CellSet expected;
-    for (const auto& c : cases) {
-        const vl::Sprite* sprite =
-            registerTestSprite(c.label, c.width, c.height, vl::Green, 1, {c.cells});
-        ASSERT_NE(sprite, nullptr);
-        EXPECT_EQ(vl::drawFrame(*sprite, 0, c.position), 0);
-        const CellSet inked = inkedCells(c.left, c.top, c.width, c.cells);
-        expected.insert(inked.begin(), inked.end());
-    }
-    const sf::Image image = display.captureFrame();
-    savePicture(image, "display-frames.png");
-    expectInkExactlyOn(image, expected, sf::Color::Green);
+    const std::string screen = shownScreen([&] {
+        for (const auto& f : frames) {
+            const vl::Sprite* sprite =
+                registerTestSprite(f.label, f.width, f.height, vl::Green, 1, {f.cells});
+            EXPECT_EQ(vl::drawFrame(*sprite, 0, f.position), 0);
+        }
+    });
+    EXPECT_EQ(screen, R"(
+
+
+                                                ghij
+         abc                                    klmn
+                              d
+                              e
+                              f
+
+                                                                     wx
+                                                                     yz
+                                                                     01
+                                                                     23
+                  o p q                                              45
+                   r s                                               67
+                  t u v
+
+g
+)");
 }
 
 TEST_F(DrawFrameTest, FramesThatCannotBeShownDrawNothing) {
-    const vl::Sprite* sprite = registerTestSprite("frame-two", 2, 1, vl::Red, 1, {"##", "@@"});
-    EXPECT_EQ(vl::drawFrame(*sprite, -1, vl::Vector(10, 10)), 0);
-    EXPECT_EQ(vl::drawFrame(*sprite, 2, vl::Vector(10, 10)), 0);
+    const vl::Sprite* two = registerTestSprite("frame-two", 2, 1, vl::Red, 1, {"##", "@@"});
     const vl::Sprite* empty = registerTestSprite("frame-empty", 0, 0, vl::Red, 1, {""});
-    EXPECT_EQ(vl::drawFrame(*empty, 0, vl::Vector(10, 10)), 0);
     // Fewer characters than width x height: nothing, rather than reading past them.
     const vl::Sprite* short_frame = registerTestSprite("frame-short", 3, 2, vl::Red, 1, {"ab"});
-    EXPECT_EQ(vl::drawFrame(*short_frame, 0, vl::Vector(10, 10)), 0);
     const vl::Sprite* negative = registerTestSprite("frame-negative", -2, 3, vl::Red, 1, {"ab"});
-    EXPECT_EQ(vl::drawFrame(*negative, 0, vl::Vector(10, 10)), 0);
-    const sf::Image image = display.captureFrame();
-    EXPECT_EQ(countLitPixels(image, sf::IntRect(0, 0, 1024, 768)), 0);
+    const std::string screen = shownScreen([&] {
+        for (const auto& [sprite, index] :
+             {std::pair(two, -1), std::pair(two, 2), std::pair(empty, 0), std::pair(short_frame, 0),
+              std::pair(negative, 0)}) {
+            EXPECT_EQ(vl::drawFrame(*sprite, index, vl::Vector(10, 10)), 0);
+        }
+    });
+    EXPECT_EQ(screen, "\n\n");
 }
 
+// Each frame shows for `slowdown` draws; a sprite with fewer frames than the
+// index reached shows nothing until the index wraps.
 TEST_F(DrawFrameTest, AnimationShowsEachFrameSlowdownTimes) {
-    registerTestSprite("steps", 3, 1, vl::Yellow, 2, {"#  ", " # ", "  #"});
+    registerTestSprite("steps", 3, 1, vl::Yellow, 2, {"1  ", " 2 ", "  3"});
+    registerTestSprite("single", 3, 1, vl::Cyan, 2, {" 4 "});
     vl::Object* object = new vl::Object;
     ASSERT_EQ(object->setSprite("steps"), 0);
-    object->setPosition(vl::Vector(20, 10));
-    std::vector<int> shown;
-    for (int draw = 0; draw < 7; ++draw) {
-        object->draw();
-        shown.push_back(shownStep(display.captureFrame(), vl::Vector(19, 9)));
-        display.presentFrame();
-    }
-    EXPECT_EQ(shown, (std::vector<int>{0, 0, 1, 1, 2, 2, 0}));
-}
-
-TEST_F(DrawFrameTest, AFrameIndexBeyondANewSpriteDrawsNothingUntilItWraps) {
-    registerTestSprite("steps", 3, 1, vl::Yellow, 2, {"#  ", " # ", "  #"});
-    registerTestSprite("single", 3, 1, vl::Cyan, 2, {" # "});
-    vl::Object* object = new vl::Object;
-    object->setSprite("steps");
-    object->setPosition(vl::Vector(20, 10));
-    for (int draw = 0; draw < 4; ++draw) {
+    object->setPosition(vl::Vector(1, 1));
+    std::string shown;
+    const auto drawAndShow = [&](int draws) {
+        for (int draw = 0; draw < draws; ++draw) {
+            const std::string screen = shownScreen([&] { object->draw(); });
+            shown += screen.substr(0, screen.find('\n')) + "|";
+        }
+    };
+    drawAndShow(7);
+    EXPECT_EQ(shown, "1|1| 2| 2|  3|  3|1|");
+    shown.clear();
+    for (int draw = 0; draw < 3; ++draw) {
         object->draw();
     }
-    display.presentFrame();
-    ASSERT_EQ(object->getAnimation().frame_index, 2);
     ASSERT_EQ(object->setSprite("single"), 0);
     EXPECT_EQ(object->getAnimation().frame_index, 2);
-    std::vector<int> shown;
-    for (int draw = 0; draw < 4; ++draw) {
-        object->draw();
-        shown.push_back(shownStep(display.captureFrame(), vl::Vector(19, 9)));
-        display.presentFrame();
-    }
-    EXPECT_EQ(shown, (std::vector<int>{-1, -1, 1, 1}));
+    drawAndShow(4);
+    EXPECT_EQ(shown, "|| 4| 4|");
 
     vl::Object* bare = new vl::Object;
-    bare->setPosition(vl::Vector(40, 10));
-    EXPECT_EQ(bare->draw(), 0);
-    EXPECT_EQ(countLitPixels(display.captureFrame(), sf::IntRect(0, 0, 1024, 768)), 0);
+    EXPECT_EQ(shownScreen([&] { EXPECT_EQ(bare->draw(), 0); }), "\n\n");
     EXPECT_EQ(bare->getAnimation().frame_index, 0);
-    EXPECT_EQ(bare->getAnimation().slowdown_count, 0);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "support/DisplayFixture.h"
+#include "support/TestFolder.h"
 
 namespace {
 
@@ -31,17 +32,6 @@ sf::IntRect cellInkArea(vl::Vector cell) {
     const int right = static_cast<int>(std::ceil(pixel.x + vl::cellWidth())) - kInkInsetRight;
     const int top = static_cast<int>(std::floor(pixel.y)) + kInkTop;
     return sf::IntRect(left, top, right - left, kInkBottom - kInkTop);
-}
-
-sf::IntRect cellBackground(vl::Vector cell) {
-    const vl::Vector pixel = vl::cellsToPixels(cell);
-    const float left = pixel.x - vl::cellWidth() / 10;
-    const float top = pixel.y + vl::cellHeight() / 5;
-    const int x0 = static_cast<int>(std::floor(left));
-    const int y0 = static_cast<int>(std::floor(top));
-    const int x1 = static_cast<int>(std::ceil(left + vl::cellWidth()));
-    const int y1 = static_cast<int>(std::ceil(top + vl::cellHeight()));
-    return sf::IntRect(x0, y0, x1 - x0, y1 - y0);
 }
 
 int countPixels(const sf::Image& image, sf::IntRect area, sf::Color color) {
@@ -97,6 +87,7 @@ PixelDifference comparePixels(const sf::Image& a, const sf::Image& b) {
 }
 
 void savePicture(const sf::Image& image, const std::string& name) {
-    image.saveToFile(launchFolder() + "/" + name);
-    image.saveToFile("/tmp/" + name);
+    const std::string path = testFolder() + "/" + name;
+    image.saveToFile(path);
+    ::testing::Test::RecordProperty(name, path);
 }

@@ -13,8 +13,6 @@
 // The part of a cell (in view cells) that only its own glyph inks: inside its
 // black background, clear of the neighbours' overhanging bold strokes.
 sf::IntRect cellInkArea(vl::Vector cell);
-// The cell's background rectangle rounded outward to whole pixels.
-sf::IntRect cellBackground(vl::Vector cell);
 
 int countPixels(const sf::Image& image, sf::IntRect area, sf::Color color);
 // Pixels of area that are not black.
@@ -32,7 +30,8 @@ struct PixelDifference {
 };
 PixelDifference comparePixels(const sf::Image& a, const sf::Image& b);
 
-// Writes the image as PNG to the folder the tests started in and to /tmp.
+// Writes the image as PNG into the test's own folder (testFolder) and names
+// the file in the test's report.
 void savePicture(const sf::Image& image, const std::string& name);
 
 namespace sf {

@@ -1,0 +1,92 @@
+#include "support/RecordedScreen.h"
+
+#include <vector>
+
+#include "support/WorldFixture.h"
+#include "vl/display/renderCells.h"
+
+namespace {
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::string::size_type start = 0;
+    for (std::string::size_type end = text.find('\n'); end != std::string::npos;
+         end = text.find('\n', start)) {
+        lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return lines;
+}
+
+std::string joinTrimmed(std::vector<std::string> lines) {
+    for (std::string& line : lines) {
+        line.erase(line.find_last_not_of(' ') + 1);
+    }
+    while (!lines.empty() && lines.back().empty()) {
+        lines.pop_back();
+    }
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line + "\n";
+    }
+    return text;
+}
+
+// The colour letter most visible characters share; of equal counts the one
+// earlier in renderCells' order.
+char mostUsedColor(const std::vector<std::string>& characters,
+                   const std::vector<std::string>& colors) {
+    const std::string letters = "krgybmcw";
+    std::vector<int> counts(letters.size(), 0);
+    for (size_t y = 0; y < colors.size(); ++y) {
+        for (size_t x = 0; x < colors[y].size(); ++x) {
+            const size_t letter = letters.find(colors[y][x]);
+            if (characters[y][x] != ' ' && letter != std::string::npos) {
+                ++counts[letter];
+            }
+        }
+    }
+    size_t most = 0;
+    for (size_t i = 1; i < counts.size(); ++i) {
+        most = counts[i] > counts[most] ? i : most;
+    }
+    return counts[most] > 0 ? letters[most] : ' ';
+}
+
+std::string compactScreen(const std::vector<vl::CellRecord>& cells) {
+    const int rows = vl::kWindowVerticalCells;
+    const vl::Vector corner = vl::WorldManager::getInstance().getView().corner;
+    const std::vector<std::string> lines =
+        linesOf(vl::renderCells(cells, vl::kWindowHorizontalCells, rows, corner));
+    const std::vector<std::string> characters(lines.begin(), lines.begin() + rows);
+    std::vector<std::string> colors(lines.end() - rows, lines.end());
+    const char common = mostUsedColor(characters, colors);
+    for (size_t y = 0; y < colors.size(); ++y) {
+        for (size_t x = 0; x < colors[y].size(); ++x) {
+            if (characters[y][x] == ' ' || colors[y][x] == common) {
+                colors[y][x] = ' ';
+            }
+        }
+    }
+    const std::string common_line = common == ' ' ? "\n" : std::string(1, common) + "\n";
+    return joinTrimmed(characters) + "\n" + common_line + joinTrimmed(colors);
+}
+
+}  // namespace
+
+std::string shownScreen(const std::function<void()>& draw) {
+    vl::DisplayManager& display = vl::DisplayManager::getInstance();
+    display.setRecording(true);
+    draw();
+    const std::string screen = compactScreen(display.getRecordedCells());
+    display.setRecording(false);
+    return screen;
+}
+
+std::string shownWorld() {
+    return shownScreen([] { vl::WorldManager::getInstance().drawAll(); });
+}
+
+std::string stepAndShow() {
+    return shownScreen(stepFrame);
+}
