@@ -21,10 +21,12 @@ DOCS_PACKAGES := doxygen
 # The package check fetches the engine with git.
 PACKAGE_CHECK_PACKAGES := $(TEST_PACKAGES) git
 
-# CI builds every project target with warnings as errors.
-CMAKE_FLAGS :=
+# CI builds every project target with warnings as errors. Set either way, so
+# a build folder that CI configured does not keep the setting.
 ifeq ($(CI),true)
-CMAKE_FLAGS += -DVL_WERROR=ON
+CMAKE_FLAGS := -DVL_WERROR=ON
+else
+CMAKE_FLAGS := -DVL_WERROR=OFF
 endif
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
