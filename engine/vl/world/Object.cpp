@@ -19,6 +19,27 @@ Object::~Object() {
     WorldManager::getInstance().removeObject(this);
 }
 
+void Object::setPosition(Vector new_position) {
+    position = new_position;
+    refile();
+}
+
+void Object::setSolidness(Solidness new_solidness) {
+    solidness = new_solidness;
+    refile();
+}
+
+void Object::setBox(Box new_box) {
+    box = new_box;
+    refile();
+}
+
+void Object::refile() {
+    if (world_entry.entries > 0) {
+        WorldManager::getInstance().refile(*this);
+    }
+}
+
 void Object::setVelocity(Vector v) {
     speed = v.magnitude();
     v.normalize();
@@ -41,6 +62,7 @@ int Object::setSprite(const std::string& label) {
     const int height = sprite->getHeight();
     box = Box(Vector(static_cast<float>(-(width / 2)), static_cast<float>(-(height / 2))),
               static_cast<float>(width), static_cast<float>(height));
+    refile();
     return 0;
 }
 

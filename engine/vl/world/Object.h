@@ -7,6 +7,7 @@
 #include "vl/world/Box.h"
 #include "vl/world/Event.h"
 #include "vl/world/Vector.h"
+#include "vl/world/WorldEntry.h"
 
 namespace vl {
 
@@ -35,13 +36,13 @@ class Object {
     void setType(std::string new_type) { type = std::move(new_type); }
 
     Vector getPosition() const { return position; }
-    // Stores the position with no collision or out-of-world test.
-    void setPosition(Vector new_position) { position = new_position; }
+    /// Stores the position with no collision or out-of-world test.
+    void setPosition(Vector new_position);
 
     int getAltitude() const { return altitude; }
     void setAltitude(int new_altitude) { altitude = new_altitude; }
     Solidness getSolidness() const { return solidness; }
-    void setSolidness(Solidness new_solidness) { solidness = new_solidness; }
+    void setSolidness(Solidness new_solidness);
 
     Vector getDirection() const { return direction; }
     float getSpeed() const { return speed; }
@@ -51,7 +52,7 @@ class Object {
     Vector velocity() const;
 
     Box getBox() const { return box; }
-    void setBox(Box new_box) { box = new_box; }
+    void setBox(Box new_box);
     // The box in world coordinates: moved by the position.
     Box translatedBox() const { return Box(box.corner + position, box.horizontal, box.vertical); }
 
@@ -66,6 +67,13 @@ class Object {
     virtual int draw();
 
   private:
+    friend class CollisionGrid;
+    friend class WorldManager;
+
+    // Tells the world that the position, box or solidness changed, so that
+    // its collision search finds the object where it now is.
+    void refile();
+
     int id;
     std::string type = "Object";
     Vector position;
@@ -75,6 +83,7 @@ class Object {
     Solidness solidness = Solidness::Solid;
     Animation animation;
     Box box{Vector(0, 0), 1, 1};
+    WorldEntry world_entry;
 };
 
 }  // namespace vl

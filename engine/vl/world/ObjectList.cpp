@@ -16,23 +16,25 @@ ObjectList& ObjectList::operator=(const ObjectList& other) {
     return *this;
 }
 
-void ObjectList::insert(Object* object) {
+bool ObjectList::insert(Object* object) {
     if (isFull()) {
-        return;
+        return false;
     }
     entries[static_cast<size_t>(used++)] = object;
+    return true;
 }
 
-void ObjectList::remove(Object* object) {
+bool ObjectList::remove(Object* object) {
     for (int i = 0; i < used; ++i) {
         if (entries[static_cast<size_t>(i)] == object) {
             for (int j = i; j + 1 < used; ++j) {
                 entries[static_cast<size_t>(j)] = entries[static_cast<size_t>(j + 1)];
             }
             --used;
-            return;
+            return true;
         }
     }
+    return false;
 }
 
 void ObjectList::clear() {

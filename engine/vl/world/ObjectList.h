@@ -19,10 +19,12 @@ class ObjectList {
     ObjectList(const ObjectList& other);
     ObjectList& operator=(const ObjectList& other);
 
-    // Appends unless the list is full; a full list drops the pointer silently.
-    void insert(Object* object);
-    // Removes the first entry equal to object, keeping the others' order.
-    void remove(Object* object);
+    /// Appends unless the list is full; a full list drops the pointer and
+    /// returns false.
+    bool insert(Object* object);
+    /// Removes the first entry equal to object, keeping the others' order;
+    /// false when there is none.
+    bool remove(Object* object);
     void clear();
     bool contains(const Object* object) const;
 

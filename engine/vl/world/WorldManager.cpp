@@ -1,5 +1,7 @@
 #include "vl/world/WorldManager.h"
 
+#include <algorithm>
+
 #include "vl/display/ViewObject.h"
 #include "vl/world/EventCollision.h"
 #include "vl/world/EventOut.h"
@@ -17,8 +19,13 @@ WorldManager& WorldManager::getInstance() {
 }
 
 int WorldManager::startUp() {
+    for (int i = 0; i < objects.count(); ++i) {
+        objects[i]->world_entry = WorldEntry();
+    }
     objects.clear();
     pending_deletion.clear();
+    grid.reset(world_bounds);
+    repeated_entries = 0;
     setStarted(true);
     return 0;
 }
@@ -40,6 +47,63 @@ void WorldManager::shutDown() {
     setStarted(false);
 }
 
+namespace {
+
+bool collides(Solidness solidness) {
+    return solidness != Solidness::Intangible;
+}
+
+}  // namespace
+
+void WorldManager::addObject(Object* object) {
+    if (!objects.insert(object)) {
+        return;
+    }
+    WorldEntry& entry = object->world_entry;
+    if (entry.entries > 0) {
+        ++repeated_entries;
+    }
+    ++entry.entries;
+    entry.order = next_order++;
+    refile(*object);
+}
+
+void WorldManager::removeObject(Object* object) {
+    if (!objects.remove(object)) {
+        return;
+    }
+    WorldEntry& entry = object->world_entry;
+    --entry.entries;
+    if (entry.entries > 0) {
+        --repeated_entries;
+    } else {
+        grid.unfile(*object);
+    }
+}
+
+void WorldManager::refile(Object& object) {
+    if (collides(object.getSolidness())) {
+        grid.file(object);
+    } else {
+        grid.unfile(object);
+    }
+}
+
+void WorldManager::setWorldBounds(Box bounds) {
+    world_bounds = bounds;
+    refileAll();
+}
+
+void WorldManager::refileAll() {
+    grid.reset(world_bounds);
+    for (int i = 0; i < objects.count(); ++i) {
+        objects[i]->world_entry.filing = GridFiling::Unfiled;
+    }
+    for (int i = 0; i < objects.count(); ++i) {
+        refile(*objects[i]);
+    }
+}
+
 ObjectList WorldManager::collectByType(const std::string& type) const {
     ObjectList matches;
     for (int i = 0; i < objects.count(); ++i) {
@@ -57,26 +121,37 @@ void WorldManager::queueForDeletion(Object* object) {
     pending_deletion.insert(object);
 }
 
-namespace {
-
-bool collides(Solidness solidness) {
-    return solidness != Solidness::Intangible;
+void WorldManager::collectColliders(const Object* mover, const Box& moved_box,
+                                    ObjectList& colliders) {
+    // The later entry of a repeated object is the one its order belongs to, so
+    // only the scan sees repeats where they are.
+    if (collision_search == CollisionSearch::Grid && repeated_entries == 0) {
+        found.clear();
+        if (grid.collect(moved_box, mover, found)) {
+            std::sort(found.begin(), found.end(), [](const Object* a, const Object* b) {
+                return a->world_entry.order < b->world_entry.order;
+            });
+            for (Object* other : found) {
+                colliders.insert(other);
+            }
+            return;
+        }
+    }
+    for (int i = 0; i < objects.count(); ++i) {
+        Object* other = objects[i];
+        if (other != mover && collides(other->getSolidness()) &&
+            boxesOverlap(other->translatedBox(), moved_box)) {
+            colliders.insert(other);
+        }
+    }
 }
-
-}  // namespace
 
 int WorldManager::moveObjectTo(Object* mover, Vector where) {
     if (collides(mover->getSolidness())) {
         Box moved_box = mover->getBox();
         moved_box.corner = moved_box.corner + where;
         ObjectList colliders;
-        for (int i = 0; i < objects.count(); ++i) {
-            Object* other = objects[i];
-            if (other != mover && collides(other->getSolidness()) &&
-                boxesOverlap(other->translatedBox(), moved_box)) {
-                colliders.insert(other);
-            }
-        }
+        collectColliders(mover, moved_box, colliders);
         bool refused = false;
         for (int i = 0; i < colliders.count(); ++i) {
             Object* other = colliders[i];

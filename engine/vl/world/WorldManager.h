@@ -1,15 +1,25 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "vl/core/Manager.h"
 #include "vl/world/Box.h"
+#include "vl/world/CollisionGrid.h"
 #include "vl/world/ObjectList.h"
 #include "vl/world/Vector.h"
 
 namespace vl {
 
 class Object;
+
+/// How moveObjectTo finds the objects a mover would overlap. Both find the same
+/// objects in the same order; the scan is kept as the reference.
+enum class CollisionSearch {
+    Grid,  ///< only the objects filed near the mover's box
+    Scan,  ///< every object in the world's list
+};
 
 // Owns every game object: keeps them, destroys the ones queued for deletion,
 // moves them with collision and out-of-world events, and draws them by layer.
@@ -22,8 +32,11 @@ class WorldManager : public Manager {
     // Destroys every object in the world.
     void shutDown() override;
 
-    void addObject(Object* object) { objects.insert(object); }
-    void removeObject(Object* object) { objects.remove(object); }
+    /// Appends the object to the list (unless the list is full) and files it
+    /// for the collision search.
+    void addObject(Object* object);
+    /// Removes the object's first entry from the list.
+    void removeObject(Object* object);
     const ObjectList& allObjects() const { return objects; }
     // Every object whose type name is exactly type, in list order.
     ObjectList collectByType(const std::string& type) const;
@@ -39,6 +52,9 @@ class WorldManager : public Manager {
     // mover first) and an out event for a mover that leaves the world. -1 when
     // a Solid object stopped a Solid mover; it then stays where it was.
     int moveObjectTo(Object* mover, Vector where);
+    /// Grid unless set otherwise; the choice changes no result.
+    void setCollisionSearch(CollisionSearch search) { collision_search = search; }
+    CollisionSearch getCollisionSearch() const { return collision_search; }
 
     // The deletion pass, then the movement pass.
     void update();
@@ -46,17 +62,34 @@ class WorldManager : public Manager {
     void drawAll();
 
     Box getWorldBounds() const { return world_bounds; }
-    void setWorldBounds(Box bounds) { world_bounds = bounds; }
+    /// Also lays the collision grid over the new bounds.
+    void setWorldBounds(Box bounds);
     Box getView() const { return view; }
     void setView(Box new_view) { view = new_view; }
 
   private:
+    friend class Object;
+
     WorldManager();
+    // Called by an object in the list whose position, box or solidness changed.
+    void refile(Object& object);
+    void refileAll();
+    // Appends to colliders the objects other than mover whose boxes overlap
+    // moved_box, in list order.
+    void collectColliders(const Object* mover, const Box& moved_box, ObjectList& colliders);
 
     ObjectList objects;
     ObjectList pending_deletion;
     Box world_bounds;
     Box view;
+    CollisionSearch collision_search = CollisionSearch::Grid;
+    CollisionGrid grid;
+    std::uint64_t next_order = 0;
+    // Entries that repeat an object already in the list; while there are any,
+    // moves read the whole list, where repeats show as often as they occur.
+    int repeated_entries = 0;
+    // Reused by every search, so that moves do not allocate.
+    std::vector<Object*> found;
 };
 
 }  // namespace vl
