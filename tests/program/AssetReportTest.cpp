@@ -1,114 +1,98 @@
 #include <gtest/gtest.h>
-#include <poll.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <vector>
 
-// What the real programs say on stderr about the assets they load: each is
-// started in a run folder and ended with Escape on its window.
+// What Velloc and vl-sprite say about the assets they read, run as a user
+// runs them: from a shell, in a run folder, ended with Escape on their window.
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Ended {
-    int status = -1;
-    std::string errors;
-};
+// Everything the shell command writes to stdout.
+std::string outputOf(const std::string& command) {
+    std::string output;
+    FILE* pipe = popen(command.c_str(), "r");
+    char buffer[256];
+    while (pipe != nullptr && fgets(buffer, sizeof buffer, pipe) != nullptr) {
+        output += buffer;
+    }
+    if (pipe != nullptr) {
+        pclose(pipe);
+    }
+    return output;
+}
 
-// Runs command in folder until a window whose title matches title shows,
-// presses Escape there, and collects stderr until the program ends.
-Ended runToEscape(const std::string& folder, std::vector<std::string> command,
-                  const std::string& title) {
-    int errors[2];
-    if (pipe(errors) != 0) {
-        return {};
-    }
-    const pid_t pid = fork();
-    if (pid == 0) {
-        std::vector<char*> argv;
-        for (std::string& word : command) {
-            argv.push_back(word.data());
-        }
-        argv.push_back(nullptr);
-        if (chdir(folder.c_str()) == 0 && dup2(errors[1], STDERR_FILENO) >= 0) {
-            execv(argv[0], argv.data());
-        }
-        _exit(127);
-    }
-    close(errors[1]);
-    const std::string escape = "timeout 30 xdotool search --sync --onlyvisible --name '" + title +
-                               "' windowfocus --sync key Escape >/dev/null 2>&1";
-    EXPECT_EQ(std::system(escape.c_str()), 0) << "no window titled " << title;
-    Ended ended;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-    bool closed = false;
-    while (!closed && std::chrono::steady_clock::now() < deadline) {
-        pollfd readable{errors[0], POLLIN, 0};
-        if (poll(&readable, 1, 100) > 0) {
-            char buffer[256];
-            const ssize_t got = read(errors[0], buffer, sizeof buffer);
-            closed = got <= 0;
-            ended.errors.append(buffer, closed ? 0 : static_cast<size_t>(got));
-        }
-    }
-    close(errors[0]);
-    if (!closed) {
-        ADD_FAILURE() << "still running 30 s after Escape";
-        kill(pid, SIGKILL);
-    }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    ended.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return ended;
+// Starts program in folder, presses Escape on its window as soon as one
+// titled title shows, and returns the program's stderr and "exit STATUS".
+// Both waits have a deadline.
+std::string runToEscape(const std::string& folder, const std::string& program,
+                        const std::string& title) {
+    return outputOf("cd " + folder + " && { timeout 60 " + program +
+                    " 2>&1 >/dev/null & timeout 30 xdotool search --sync --onlyvisible --name '" +
+                    title + "' windowfocus --sync key Escape >/dev/null 2>&1; wait $!; " +
+                    "echo exit $?; }");
 }
 
 // A copy of Velloc's run folder without the program, removed with the test.
 struct RunFolder {
     RunFolder() {
         std::string pattern = (fs::temp_directory_path() / "vl-run-XXXXXX").string();
-        path = mkdtemp(pattern.data()) != nullptr ? pattern : "";
+        path = mkdtemp(pattern.data()) != nullptr ? pattern : "/nonexistent";
         for (const char* part : {"sprites", "sounds", "music", "vl-font.ttf"}) {
-            fs::copy(fs::path(VL_RUN_DIR) / part, fs::path(path) / part,
-                     fs::copy_options::recursive);
+            fs::copy(fs::path(VL_RUN_DIR) / part, path / part, fs::copy_options::recursive);
         }
     }
     ~RunFolder() { fs::remove_all(path); }
-    std::string path;
+    std::string write(const std::string& name, const std::string& text) const {
+        std::ofstream(path / name) << text;
+        return (path / name).string();
+    }
+    fs::path path;
 };
 
 const std::string kVelloc = std::string(VL_RUN_DIR) + "/velloc";
+const std::string kTool = VL_SPRITE_TOOL;
 
-TEST(AssetReport, ACleanRunFolderStartsInSilence) {
+TEST(AssetReport, StartUpIsSilentUntilAnAssetBreaksThenGivesItOneLine) {
     const RunFolder folder;
-    const Ended ended = runToEscape(folder.path, {kVelloc}, "^Velloc$");
-    EXPECT_EQ(ended.errors, "");
-    EXPECT_EQ(ended.status, 0);
+    EXPECT_EQ(runToEscape(folder.path, kVelloc, "^Velloc$"), "exit 0\n");
+    folder.write("sprites/player-spr.txt",
+                 "frames 1\nwidth 3\nheight 2\ncolor cyan\nslowdown 1\n O \n/|\nend\neof\n");
+    fs::remove(folder.path / "sounds/pew.wav");
+    const std::string row = "player-spr.txt:7: row 2 of frame 1 is 2 characters wide, expected 3\n";
+    EXPECT_EQ(runToEscape(folder.path, kVelloc, "^Velloc$"),
+              "velloc: sprites/" + row + "velloc: sounds/pew.wav: no such file\nexit 0\n");
+    // Without a font in the working folder, the tool finds the one beside it.
+    EXPECT_EQ(runToEscape(folder.path / "sprites", kTool + " show player-spr.txt",
+                          "^vl-sprite player-spr.txt$"),
+              row + "exit 0\n");
 }
 
-TEST(AssetReport, EachBrokenAssetGetsOneLineAndTheGameStillRuns) {
+TEST(AssetReport, SpriteCheckPrintsFileLineMessageAndFailsOnAnyProblem) {
     const RunFolder folder;
-    std::ofstream(folder.path + "/sprites/player-spr.txt")
-        << "frames 1\nwidth 3\nheight 2\ncolor cyan\nslowdown 1\n O \n/|\nend\neof\n";
-    fs::remove(folder.path + "/sounds/pew.wav");
-    const std::string row = "player-spr.txt:7: row 2 of frame 1 is 2 characters wide, expected 3\n";
-    const Ended game = runToEscape(folder.path, {kVelloc}, "^Velloc$");
-    EXPECT_EQ(game.errors, "velloc: sprites/" + row + "velloc: sounds/pew.wav: no such file\n");
-    EXPECT_EQ(game.status, 0);
-
-    // The tool finds its font beside itself when the working folder has none.
-    const Ended tool =
-        runToEscape(folder.path + "/sprites", {VL_SPRITE_TOOL, "show", "player-spr.txt"},
-                    "^vl-sprite player-spr.txt$");
-    EXPECT_EQ(tool.errors, row);
-    EXPECT_EQ(tool.status, 0);
+    const std::string header = "frames 1\nwidth 1\nheight 1\ncolor ";
+    const std::string clean = folder.write("clean", header + "red\nslowdown 1\n*\nend\neof\n");
+    const std::string grey = folder.write("grey", header + "grey\nslowdown 1\n*\nend\neof\n");
+    const std::string open = folder.write("open", header + "red\nslowdown 1\n*\n");
+    const std::string gone = (folder.path / "gone").string();
+    EXPECT_EQ(outputOf(kTool + " check " + clean + " " + grey + " " + open + " " + gone +
+                       " 2>&1; echo exit $?"),
+              grey +
+                  ":4: unknown colour \"grey\": use black, red, green, yellow, blue, magenta, "
+                  "cyan or white\n" +
+                  open + ":7: the file ends inside frame 1: expected \"end\"\n" + gone +
+                  ": no such file\nexit 1\n");
+    EXPECT_EQ(outputOf(kTool + " check " + clean + "; echo exit $?"), "exit 0\n");
+    for (const char* wrong : {"", "check", "show", "show a b", "draw a"}) {
+        EXPECT_EQ(outputOf(kTool + " " + wrong + " 2>&1; echo exit $?"),
+                  "usage: vl-sprite check FILE...\n       vl-sprite show FILE\nexit 2\n")
+            << wrong;
+    }
 }
 
 }  // namespace

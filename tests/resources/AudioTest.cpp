@@ -56,11 +56,7 @@ TEST(Audio, SoundTableFindsByLabelAndRefusesWhenFull) {
 
     // The failed loads left their entry free: the next sound takes it.
     ASSERT_EQ(resources.loadSound(short_tone, "blip"), 0);
-    EXPECT_EQ(loadProblem(), short_tone +
-                                 ": the label \"blip\" is taken: the sound loaded first "
-                                 "under it is found");
     ASSERT_EQ(resources.loadSound(short_tone, ""), 0);
-    EXPECT_EQ(loadProblem(), "");
     EXPECT_EQ(resources.getSoundCount(), count + 2);
     EXPECT_EQ(resources.getSound("blip"), blip);
     EXPECT_EQ(resources.getSound(""), blip + 2);
@@ -76,7 +72,6 @@ TEST(Audio, SoundTableFindsByLabelAndRefusesWhenFull) {
         ASSERT_EQ(resources.loadSound(short_tone, "filler"), 0);
     }
     EXPECT_EQ(resources.loadSound(short_tone, "one-too-many"), -1);
-    EXPECT_EQ(loadProblem(), short_tone + ": the sound table is full: 100 sounds are loaded");
     EXPECT_EQ(resources.getSoundCount(), vl::kMaxSounds);
     EXPECT_EQ(resources.getSound("one-too-many"), nullptr);
     EXPECT_EQ(resources.getSound("blip"), blip);
@@ -92,7 +87,6 @@ TEST(Audio, MusicTableFindsByLabelAndRefusesWhenFull) {
     EXPECT_EQ(resources.loadMusic(tone, ""), -1);
     EXPECT_EQ(loadProblem(), tone + ": music needs a label");
     EXPECT_EQ(resources.loadMusic(folder.path("missing.wav"), "missing"), -1);
-    EXPECT_EQ(loadProblem(), folder.path("missing.wav") + ": no such file");
     EXPECT_EQ(resources.getMusicCount(), count);
     EXPECT_EQ(resources.getMusic(""), nullptr);
     EXPECT_EQ(resources.getMusic("missing"), nullptr);
