@@ -16,8 +16,7 @@ bool isTaken(vl::Vector cell) {
     const vl::ObjectList& objects = world.allObjects();
     for (int i = 0; i < objects.count(); ++i) {
         const vl::Object* object = objects[i];
-        if (object->getPosition() == cell && object->getType() != "ViewObject" &&
-            !world.isQueuedForDeletion(object)) {
+        if (object->getPosition() == cell && !world.isQueuedForDeletion(object)) {
             return true;
         }
     }

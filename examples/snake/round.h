@@ -5,7 +5,7 @@
 // The playing field: the cells from (0, 1) to (81, 23). Row 0 holds the score.
 // Pieces carry a half-cell box (see pieceBox), so a piece on a field cell
 // overlaps the field and one a cell beyond it does not.
-const vl::Box kField(vl::Vector(0, 1), 81, 22);
+inline const vl::Box kField(vl::Vector(0, 1), 81, 22);
 
 // The value display that shows the score, and what one piece of food is worth.
 inline constexpr char kScoreTag[] = "Score";
