@@ -7,8 +7,10 @@
 
 // draw_full_screen_ms, draw_full_screen_reference_ms and their ratio.
 bool benchDrawFullScreen();
-// world_update_1000_ms.
+// world_update_100_ms, world_update_1000_ms and world_update_1000_scan_ms.
 bool benchWorldUpdate();
+// frame_game1_ms and frame_game300_ms.
+bool benchGameFrames();
 // frame_level_ms for each level and the worst level.
 bool benchLevelFrames();
 // loop_period_ms.

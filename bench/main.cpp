@@ -3,7 +3,7 @@
 //
 // Usage: velloc-bench [--run-folder DIR] [FIGURE]
 // FIGURE is one of draw, world, level, loop, cpu-level, cpu-title, startup,
-// sprite. Without one, every figure runs, each in a process of its own (a
+// sprite, games. Without one, every figure runs, each in a process of its own (a
 // process has one game and one window). The run folder defaults to the build's.
 
 #include <X11/Xlib.h>
@@ -31,7 +31,7 @@ struct Figure {
 constexpr Figure kFigures[] = {
     {"sprite", benchSpriteLoad},  {"world", benchWorldUpdate}, {"draw", benchDrawFullScreen},
     {"level", benchLevelFrames},  {"loop", benchLoopPeriod},   {"cpu-level", benchCpuLevel},
-    {"cpu-title", benchCpuTitle}, {"startup", benchStartup},
+    {"cpu-title", benchCpuTitle}, {"startup", benchStartup},   {"games", benchGameFrames},
 };
 
 const Figure* figureNamed(const std::string& name) {

@@ -54,8 +54,8 @@ bool isUsable(float v) {
     return std::isfinite(v);
 }
 
-void removeFrom(std::vector<Object*>& list, const Object* object) {
-    const auto found = std::find(list.begin(), list.end(), object);
+void removeFrom(std::vector<int>& list, int slot) {
+    const auto found = std::find(list.begin(), list.end(), slot);
     if (found != list.end()) {
         *found = list.back();
         list.pop_back();
@@ -76,8 +76,10 @@ void CollisionGrid::reset(const Box& bounds) {
     cell_height = std::max(kCellSize, height / kMostCellsAcross);
     columns = std::max(1, static_cast<int>(std::ceil(width / cell_width)));
     rows = std::max(1, static_cast<int>(std::ceil(height / cell_height)));
-    cells.assign(static_cast<std::size_t>(columns * rows), std::vector<Object*>());
+    cells.assign(static_cast<std::size_t>(columns * rows), std::vector<int>());
     oversized.clear();
+    slots.clear();
+    free_slots.clear();
 }
 
 bool CollisionGrid::spanOf(const Box& box, CellSpan& span) const {
@@ -89,44 +91,73 @@ bool CollisionGrid::spanOf(const Box& box, CellSpan& span) const {
 
 void CollisionGrid::file(Object& object) {
     WorldEntry& entry = object.world_entry;
+    const Box box = object.translatedBox();
     CellSpan span;
-    GridFiling filing = GridFiling::Unfiled;
-    if (spanOf(object.translatedBox(), span)) {
-        filing = span.cellCount() > kMostCellsFiled ? GridFiling::Oversized : GridFiling::Cells;
-    }
-    if (filing == entry.filing && (filing != GridFiling::Cells || span == entry.span)) {
+    if (!spanOf(box, span)) {
+        unfile(object);
         return;
     }
-    unfile(object);
-    if (filing == GridFiling::Cells) {
-        for (int row = span.first_row; row <= span.last_row; ++row) {
-            for (int column = span.first_column; column <= span.last_column; ++column) {
-                cellAt(column, row).push_back(&object);
-            }
+    const GridFiling filing =
+        span.cellCount() > kMostCellsFiled ? GridFiling::Oversized : GridFiling::Cells;
+    if (entry.slot < 0) {
+        if (free_slots.empty()) {
+            free_slots.push_back(static_cast<int>(slots.size()));
+            slots.emplace_back();
         }
-    } else if (filing == GridFiling::Oversized) {
-        oversized.push_back(&object);
+        entry.slot = free_slots.back();
+        free_slots.pop_back();
     }
+    Slot& slot = slots[static_cast<std::size_t>(entry.slot)];
+    slot.box = box;
+    slot.first_column = span.first_column;
+    slot.first_row = span.first_row;
+    slot.object = &object;
+    if (filing == entry.filing && (filing == GridFiling::Oversized || span == entry.span)) {
+        return;
+    }
+    leave(entry.slot, entry.filing, entry.span);
+    enter(entry.slot, filing, span);
     entry.filing = filing;
     entry.span = span;
 }
 
 void CollisionGrid::unfile(Object& object) {
     WorldEntry& entry = object.world_entry;
-    if (entry.filing == GridFiling::Cells) {
-        const CellSpan& span = entry.span;
-        for (int row = span.first_row; row <= span.last_row; ++row) {
-            for (int column = span.first_column; column <= span.last_column; ++column) {
-                removeFrom(cellAt(column, row), &object);
-            }
-        }
-    } else if (entry.filing == GridFiling::Oversized) {
-        removeFrom(oversized, &object);
+    if (entry.slot < 0) {
+        return;
     }
+    leave(entry.slot, entry.filing, entry.span);
+    free_slots.push_back(entry.slot);
+    entry.slot = -1;
     entry.filing = GridFiling::Unfiled;
 }
 
-bool CollisionGrid::collect(const Box& box, const Object* mover, std::vector<Object*>& found) {
+void CollisionGrid::enter(int slot, GridFiling filing, const CellSpan& span) {
+    if (filing == GridFiling::Oversized) {
+        oversized.push_back(slot);
+        return;
+    }
+    for (int row = span.first_row; row <= span.last_row && filing == GridFiling::Cells; ++row) {
+        for (int column = span.first_column; column <= span.last_column; ++column) {
+            cellAt(column, row).push_back(slot);
+        }
+    }
+}
+
+void CollisionGrid::leave(int slot, GridFiling filing, const CellSpan& span) {
+    if (filing == GridFiling::Oversized) {
+        removeFrom(oversized, slot);
+        return;
+    }
+    for (int row = span.first_row; row <= span.last_row && filing == GridFiling::Cells; ++row) {
+        for (int column = span.first_column; column <= span.last_column; ++column) {
+            removeFrom(cellAt(column, row), slot);
+        }
+    }
+}
+
+bool CollisionGrid::collect(const Box& box, const Object* mover,
+                            std::vector<Object*>& found) const {
     CellSpan span;
     if (!spanOf(box, span)) {
         return true;
@@ -134,28 +165,29 @@ bool CollisionGrid::collect(const Box& box, const Object* mover, std::vector<Obj
     if (span.cellCount() > kMostCellsSearched) {
         return false;
     }
-    ++searches;
     for (int row = span.first_row; row <= span.last_row; ++row) {
         for (int column = span.first_column; column <= span.last_column; ++column) {
-            collectFrom(cellAt(column, row), box, mover, found);
+            for (const int index : cellAt(column, row)) {
+                const Slot& slot = slots[static_cast<std::size_t>(index)];
+                // A box filed in several cells that the search also covers
+                // counts in the first of them only. Tested without branches,
+                // like boxesOverlap: most candidates miss, at random.
+                const bool first_shared =
+                    (std::max(slot.first_column, span.first_column) == column) &
+                    (std::max(slot.first_row, span.first_row) == row);
+                if (first_shared & (slot.object != mover) & boxesOverlap(slot.box, box)) {
+                    found.push_back(slot.object);
+                }
+            }
         }
     }
-    collectFrom(oversized, box, mover, found);
+    for (const int index : oversized) {
+        const Slot& slot = slots[static_cast<std::size_t>(index)];
+        if (slot.object != mover && boxesOverlap(slot.box, box)) {
+            found.push_back(slot.object);
+        }
+    }
     return true;
-}
-
-void CollisionGrid::collectFrom(const std::vector<Object*>& candidates, const Box& box,
-                                const Object* mover, std::vector<Object*>& found) {
-    for (Object* candidate : candidates) {
-        WorldEntry& entry = candidate->world_entry;
-        if (entry.search_mark == searches) {
-            continue;
-        }
-        entry.search_mark = searches;
-        if (candidate != mover && boxesOverlap(candidate->translatedBox(), box)) {
-            found.push_back(candidate);
-        }
-    }
 }
 
 }  // namespace vl

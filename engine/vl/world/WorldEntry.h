@@ -36,8 +36,8 @@ struct WorldEntry {
     int entries = 0;
     /// Rises with every entry into the list, so it orders objects as the list does.
     std::uint64_t order = 0;
-    /// The last grid search that reached the object; a search counts each object once.
-    std::uint64_t search_mark = 0;
+    /// The object's place in the grid's table of filed boxes; -1 when unfiled.
+    int slot = -1;
     GridFiling filing = GridFiling::Unfiled;
     CellSpan span;
 };

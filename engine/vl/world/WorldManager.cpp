@@ -97,7 +97,9 @@ void WorldManager::setWorldBounds(Box bounds) {
 void WorldManager::refileAll() {
     grid.reset(world_bounds);
     for (int i = 0; i < objects.count(); ++i) {
-        objects[i]->world_entry.filing = GridFiling::Unfiled;
+        WorldEntry& entry = objects[i]->world_entry;
+        entry.filing = GridFiling::Unfiled;
+        entry.slot = -1;
     }
     for (int i = 0; i < objects.count(); ++i) {
         refile(*objects[i]);
