@@ -85,8 +85,17 @@ TEST_F(EnemyTest, OnlyThePlayersBulletsKillAndScore) {
     auto* shot = new Bullet(Vector(0, 0), "bullet", "Player");
     shot->setPosition(zombie->getPosition() - Vector(3, 0));
     shot->setVelocity(Vector(2, 0));
+    const auto playerShots = [] {
+        const vl::ObjectList bullets = vl::WorldManager::getInstance().collectByType("Bullet");
+        int shots = 0;
+        for (int i = 0; i < bullets.count(); ++i) {
+            shots += static_cast<Bullet*>(bullets[i])->getOwner() == "Player" ? 1 : 0;
+        }
+        return shots;
+    };
     stepFrames(3);
     EXPECT_EQ(countOfType("Zombie"), 0);
+    EXPECT_EQ(playerShots(), 0) << "the shot flies on past the zombie it destroyed";
     EXPECT_EQ(score->getValue(), 15000);
 
     shot = new Bullet(Vector(0, 0), "bullet", "Player");
@@ -123,15 +132,25 @@ TEST_F(EnemyTest, EachTurretKindKeepsItsRhythm) {
     }
 }
 
-TEST_F(EnemyTest, SnipersAimTwoAndAHalfCellsLeftOfThePlayer) {
-    new Turret(Vector(70, 12), TurretKind::Sniper, "sniper");
-    stepFrames(66);
-    Bullet* bullet = newestBullet();
-    ASSERT_NE(bullet, nullptr);
-    // Made at (70.5, 12.5) and moved once in the frame it was fired.
-    EXPECT_EQ(bullet->getPosition(), Vector(68, 12.5f));
-    EXPECT_EQ(bullet->getDirection(), Vector(-1, 0));
-    EXPECT_EQ(bullet->getSpeed(), 2.5f);
+// The player stands at (5, 12): a turret on its row and one above it.
+TEST_F(EnemyTest, TurretsAimTwoAndAHalfCellsLeftOfThePlayer) {
+    for (const Vector& at : {Vector(70, 12), Vector(70, 3)}) {
+        SCOPED_TRACE(at.y);
+        auto* turret = new Turret(at, TurretKind::Sniper, "sniper");
+        stepFrames(66);
+        Bullet* bullet = newestBullet();
+        ASSERT_NE(bullet, nullptr);
+        Vector aim = player->getPosition() - Vector(2.5f, 0) - at;
+        aim.normalize();
+        EXPECT_NEAR(bullet->getDirection().x, aim.x, 1e-6);
+        EXPECT_NEAR(bullet->getDirection().y, aim.y, 1e-6);
+        EXPECT_EQ(bullet->getSpeed(), 2.5f);
+        // Made half a cell down and right of the turret, and moved once in the
+        // frame it was fired.
+        EXPECT_NEAR(bullet->getPosition().x, at.x + 0.5f + 2.5f * aim.x, 1e-4);
+        EXPECT_NEAR(bullet->getPosition().y, at.y + 0.5f + 2.5f * aim.y, 1e-4);
+        vl::WorldManager::getInstance().queueForDeletion(turret);
+    }
 }
 
 TEST_F(EnemyTest, TurretsWithoutAPlayerHoldFire) {

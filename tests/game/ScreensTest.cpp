@@ -1,9 +1,143 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 #include "support/GameFixture.h"
+#include "support/RecordedScreen.h"
 
 using vl::Key;
 using vl::KeyAction;
+
+namespace {
+
+constexpr char kTitle[] = R"(
+
+                  __     __ _____  _      _       ___    ____
+                  \ \   / /| ____|| |    | |     / _ \  / ___|
+                   \ \ / / |  _|  | |    | |    | | | || |
+                    \ V /  | |___ | |___ | |___ | |_| || |___
+                     \_/   |_____||_____||_____| \___/  \____|
+
+                  ---------------------------------------------
+                       ten levels of zombies and turrets
+
+
+                    O       *   *       @      o  o    =[#]
+                   /|=                 =|\             =[*]
+                   / \                 / \             =[#]
+                                                       /___\
+
+                            +-----------------------+
+                            |   P      to play      |
+                            |   Esc    to quit      |
+                            +-----------------------+
+
+                    W A S D  walk    mouse  aim    button  fire
+
+y
+)";
+constexpr char kLevelOne[] =
+    R"(          Time:  0                    Level 1                   Score:  0
+
+                                                                      @
+                                                                     =|\
+                                                                     / \
+
+
+
+
+
+
+     O
+    /|=
+    / \
+
+
+                                                                      @
+                                                                     =|\
+                                                                     / \
+
+w
+
+
+                                                                      g
+                                                                     ggg
+                                                                     g g
+
+
+
+
+
+
+     c
+    ccc
+    c c
+
+
+                                                                      g
+                                                                     ggg
+                                                                     g g
+)";
+constexpr char kGameOver[] =
+    R"(          Time:  0                                              Score:  0
+
+                              ____    _    __  __ _____
+                             / ___|  / \  |  \/  | ____|
+                            | |  _  / _ \ | |\/| |  _|
+                            | |_| |/ ___ \| |  | | |___
+                             \____/_/   \_\_|  |_|_____|
+
+                               _____     _______ ____
+                              / _ \ \   / / ____|  _ \
+                             | | | \ \ / /|  _| | |_) |
+                             | |_| |\ V / | |___|  _ <
+                              \___/  \_/  |_____|_| \_\
+
+                                      .-------.          _|_
+                                      |  RIP  |           |
+                                      |       |           |
+                               _______|_______|___________|___
+
+                               +-------------------------+
+                               |   P      to the title   |
+                               |   Esc    to quit        |
+                               +-------------------------+
+
+r
+          wwwww  w                                              wwwwww  w
+)";
+constexpr char kWin[] =
+    R"(                                                             Score:  250000
+                                 __   _____  _   _
+                                 \ \ / / _ \| | | |
+                                  \ V / | | | | | |
+                                   | || |_| | |_| |
+                                   |_| \___/ \___/
+
+                               __        _____ _   _
+                               \ \      / /_ _| \ | |
+                                \ \ /\ / / | ||  \| |
+                                 \ V  V /  | || |\  |
+                                  \_/\_/  |___|_| \_|
+
+                                     ___________
+                                   (|    #1     |)
+                                    \           /
+                                     `-._   _.-`
+                                         | |
+                                      ___|_|___
+
+                                all ten levels cleared
+                              +-------------------------+
+                              |  P  title     Esc  quit |
+                              +-------------------------+
+
+g
+                                                             wwwwww  wwwwww
+)";
+
+}  // namespace
 
 class ScreensTest : public GameFixture {
   protected:
@@ -13,26 +147,21 @@ class ScreensTest : public GameFixture {
     }
 };
 
-TEST_F(ScreensTest, TitleStartsOnAPressOfP) {
+TEST_F(ScreensTest, TitleStartsLevelOneOnAPressOfP) {
     auto* title = new GameStart;
+    EXPECT_EQ(shownWorld(), kTitle);
     const vl::EventKeyboard other(Key::Q, KeyAction::Pressed);
     EXPECT_EQ(title->handleEvent(&other), 1);
     for (KeyAction action : {KeyAction::Held, KeyAction::Released}) {
         sendKey(Key::P, action);
         sendKey(Key::Escape, action);
     }
-    stepFrame();
-    EXPECT_EQ(countOfType("GameStart"), 1);
+    EXPECT_EQ(stepAndShow(), kTitle);
     EXPECT_FALSE(vl::GameManager::getInstance().isFinished());
 
     sendKey(Key::P, KeyAction::Pressed);
-    stepFrame();
+    EXPECT_EQ(stepAndShow(), kLevelOne);
     EXPECT_EQ(countOfType("GameStart"), 0);
-    const vl::ObjectList objects = vl::WorldManager::getInstance().allObjects();
-    ASSERT_GE(objects.count(), 3);
-    EXPECT_EQ(objects[0]->getType(), "Timer");
-    EXPECT_EQ(objects[1]->getType(), "Score");
-    EXPECT_EQ(objects[2]->getType(), "Level");
 }
 
 TEST_F(ScreensTest, EscapeQuitsFromEveryScreen) {
@@ -48,37 +177,44 @@ TEST_F(ScreensTest, EscapeQuitsFromEveryScreen) {
     }
 }
 
-TEST_F(ScreensTest, DeathFreezesAndZeroesEveryScoreAndPReturnsToTitle) {
-    // The displays of an earlier, won game stay frozen on screen.
-    auto* old_score = new Score;
+// The time display counts whole seconds of play: 0 in the first, 1 after it.
+TEST_F(ScreensTest, TheTimeDisplayCountsWholeSeconds) {
+    const auto start = std::chrono::steady_clock::now();
+    new Timer;
+    EXPECT_EQ(stepAndShow(), "          Time:  0\n\nw\n");
+    while (std::chrono::steady_clock::now() - start < std::chrono::milliseconds(1250)) {
+        stepFrame();
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    EXPECT_EQ(stepAndShow(), "          Time:  1\n\nw\n");
+}
+
+TEST_F(ScreensTest, DeathFreezesAndZeroesTheScoreAndPReturnsToTitle) {
+    new GameStart;
+    tapKey(Key::P);
+    auto* score = lastOfType<Score>("Score");
     const vl::EventView points("Zombie", 15000);
     vl::Manager::broadcast(&points);
-    new GameWin;
-    EXPECT_EQ(old_score->getValue(), 15000);
-    tapKey(Key::P);
-    tapKey(Key::P);  // the title screen needs a press of its own
-    auto* timer = lastOfType<Timer>("Timer");
-    auto* score = lastOfType<Score>("Score");
-    ASSERT_NE(score, old_score);
-    vl::Manager::broadcast(&points);
     EXPECT_EQ(score->getValue(), 15000);
-    EXPECT_EQ(old_score->getValue(), 15000);
 
     sendKey(Key::Escape, KeyAction::Pressed);
-    stepFrame();
-    EXPECT_EQ(countOfType("GameOver"), 1);
+    EXPECT_EQ(stepAndShow(), kGameOver);
+    vl::Manager::broadcast(&points);  // a frozen score counts nothing
     EXPECT_EQ(score->getValue(), 0);
-    EXPECT_EQ(old_score->getValue(), 0);
-    EXPECT_FALSE(timer->isActive());
+    EXPECT_FALSE(lastOfType<Timer>("Timer")->isActive());
     for (const char* gone : {"Player", "Reticle", "Zombie", "Level", "Bullet"}) {
         EXPECT_EQ(countOfType(gone), 0) << gone;
     }
-    vl::Manager::broadcast(&points);  // a frozen score counts nothing
-    EXPECT_EQ(score->getValue(), 0);
 
     sendKey(Key::P, KeyAction::Pressed);
-    stepFrame();
+    EXPECT_NE(stepAndShow().find("P      to play"), std::string::npos);
     EXPECT_EQ(countOfType("GameOver"), 0);
-    EXPECT_EQ(countOfType("GameStart"), 1);
-    EXPECT_EQ(countOfType("Level"), 0);
+}
+
+TEST_F(ScreensTest, WinningKeepsTheScore) {
+    new Score;
+    const vl::EventView points("Turret", 250000);
+    vl::Manager::broadcast(&points);
+    new GameWin;
+    EXPECT_EQ(stepAndShow(), kWin);
 }

@@ -53,14 +53,11 @@ bool run(const std::string& arguments) {
 
 bool focus(unsigned long window) {
     const std::string id = std::to_string(window);
-    return run("mousemove --window " + id + " 512 384") && run("windowfocus --sync " + id);
+    return run("mousemove --window " + id + " 512 384 windowfocus --sync " + id);
 }
 
 void releaseAll() {
-    run("keyup w a s d Left Alt_L 1 0 p F12");
-    run("mouseup 1");
-    run("mouseup 2");
-    run("mouseup 3");
+    run("keyup --delay 0 w a s d Left Alt_L 1 0 p F12 mouseup 1 mouseup 2 mouseup 3");
 }
 
 std::chrono::milliseconds repeatingHold() {

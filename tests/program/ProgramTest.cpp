@@ -7,8 +7,12 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <thread>
+
+#include "support/DisplayScreen.h"
+#include "support/TestFolder.h"
 
 // The real program, started in its run folder and played with xdotool.
 
@@ -36,9 +40,8 @@ bool haveDisplay() {
     return display != nullptr && *display != '\0' && std::system("xdpyinfo >/dev/null 2>&1") == 0;
 }
 
-void pause(int ms) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-}
+constexpr auto kDeadline = std::chrono::seconds(10);
+constexpr auto kPollPause = std::chrono::milliseconds(20);
 
 // Counts the pixels of a rectangle of the window that are not black.
 int litPixels(const sf::Image& image, unsigned left, unsigned top, unsigned width,
@@ -77,27 +80,26 @@ class Program {
 
     // The window's id, once the program shows one titled "Velloc".
     std::string findWindow() {
-        for (int attempt = 0; attempt < 100; ++attempt) {
-            const std::string id =
-                runCommand("xdotool search --name '^Velloc$' 2>/dev/null | head -n1");
-            if (!id.empty()) {
-                return id;
-            }
-            pause(100);
+        const auto deadline = std::chrono::steady_clock::now() + kDeadline;
+        std::string id;
+        while (id.empty() && std::chrono::steady_clock::now() < deadline) {
+            id = runCommand("xdotool search --name '^Velloc$' 2>/dev/null | head -n1");
+            std::this_thread::sleep_for(kPollPause);
         }
-        return "";
+        return id;
     }
 
     // The exit status once the program has ended, or -1 if it is still running
     // after the timeout.
-    int waitForExit(int timeout_ms) {
-        for (int waited = 0; waited < timeout_ms; waited += 50) {
+    int waitForExit() {
+        const auto deadline = std::chrono::steady_clock::now() + kDeadline;
+        while (std::chrono::steady_clock::now() < deadline) {
             int status = 0;
             if (waitpid(pid, &status, WNOHANG) == pid) {
                 exited = true;
                 return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
             }
-            pause(50);
+            std::this_thread::sleep_for(kPollPause);
         }
         return -1;
     }
@@ -107,11 +109,23 @@ class Program {
     bool exited = false;
 };
 
+// What the window shows; saved in the test's folder to be looked at.
 sf::Image capture(const std::string& window, const std::string& name) {
-    const std::string path = std::string(VL_RUN_DIR) + "/../" + name + ".png";
-    runCommand("import -window " + window + " " + path);
-    sf::Image image;
-    image.loadFromFile(path);
+    const sf::Image image = readShownPixels(std::stoul(window), sf::IntRect(0, 0, 1024, 768));
+    image.saveToFile(testFolder() + "/" + name + ".png");
+    return image;
+}
+
+// Captures the window until the picture passes the check or the deadline
+// passes; the last capture either way.
+sf::Image captureWhen(const std::string& window, const std::string& name,
+                      const std::function<bool(const sf::Image&)>& shows) {
+    const auto deadline = std::chrono::steady_clock::now() + kDeadline;
+    sf::Image image = capture(window, name);
+    while (!shows(image) && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(kPollPause);
+        image = capture(window, name);
+    }
     return image;
 }
 
@@ -122,45 +136,46 @@ void pressKey(const std::string& window, const std::string& key) {
 }  // namespace
 
 TEST(Program, PlaysFromTitleToGameOverAndQuits) {
-    if (!haveDisplay()) {
-        GTEST_SKIP() << "no X display";
-    }
+    ASSERT_TRUE(haveDisplay()) << "no X display: run under xvfb-run";
     Program program(VL_RUN_DIR);
     const std::string window = program.findWindow();
     ASSERT_FALSE(window.empty()) << "no window titled Velloc";
     EXPECT_EQ(runCommand("xdotool getwindowgeometry " + window + " | grep Geometry"),
               "  Geometry: 1024x768");
     runCommand("xdotool mousemove --window " + window + " 512 384");
-    pause(500);
 
-    const sf::Image title = capture(window, "program-title");
+    const auto drawn = [](const sf::Image& image) {
+        return litPixels(image, 0, 0, 1024, 768) > 5000;
+    };
+    const sf::Image title = captureWhen(window, "program-title", drawn);
     ASSERT_EQ(title.getSize().x, 1024u);
-    EXPECT_GT(litPixels(title, 0, 0, 1024, 768), 5000) << "the title screen is not drawn";
+    EXPECT_TRUE(drawn(title)) << "the title screen is not drawn";
 
-    pressKey(window, "p");
-    pause(700);
-    const sf::Image level = capture(window, "program-level");
     // "Level 1" at the top centre, the player around cell (5, 12), a zombie
     // around (70, 3).
-    EXPECT_GT(litPixels(level, 41 * 12 - 60, 0, 120, 32), 50) << "no level display";
-    EXPECT_GT(litPixels(level, 2 * 12, 9 * 32, 8 * 12, 5 * 32), 50) << "no player";
-    EXPECT_GT(litPixels(level, 60 * 12, 0, 15 * 12, 6 * 32), 50) << "no zombie";
+    const auto level_shown = [](const sf::Image& image) {
+        return litPixels(image, 41 * 12 - 60, 0, 120, 32) > 50 &&
+               litPixels(image, 2 * 12, 9 * 32, 8 * 12, 5 * 32) > 50 &&
+               litPixels(image, 60 * 12, 0, 15 * 12, 6 * 32) > 50;
+    };
+    pressKey(window, "p");
+    EXPECT_TRUE(level_shown(captureWhen(window, "program-level", level_shown)))
+        << "no level display, player or zombie";
+
+    const auto game_over = [&](const sf::Image& image) {
+        return litPixels(image, 2 * 12, 10 * 32, 8 * 12, 4 * 32) == 0 && drawn(image);
+    };
+    pressKey(window, "Escape");
+    EXPECT_TRUE(game_over(captureWhen(window, "program-gameover", game_over)))
+        << "no game-over screen in place of the player";
 
     pressKey(window, "Escape");
-    pause(700);
-    const sf::Image over = capture(window, "program-gameover");
-    EXPECT_EQ(litPixels(over, 2 * 12, 10 * 32, 8 * 12, 4 * 32), 0) << "the player is still there";
-    EXPECT_GT(litPixels(over, 0, 0, 1024, 768), 5000) << "no game-over screen";
-
-    pressKey(window, "Escape");
-    EXPECT_EQ(program.waitForExit(5000), 0);
+    EXPECT_EQ(program.waitForExit(), 0);
 }
 
 TEST(Program, ExplainsAMissingFontAndFails) {
-    if (!haveDisplay()) {
-        GTEST_SKIP() << "no X display";
-    }
-    const std::string empty = runCommand("mktemp -d");
+    ASSERT_TRUE(haveDisplay()) << "no X display: run under xvfb-run";
+    const std::string empty = testFolder();
     const std::string output =
         runCommand("cd " + empty + " && " + VL_RUN_DIR + "/velloc 2>&1; echo \"status=$?\"");
     EXPECT_NE(output.find("velloc: cannot load font \"vl-font.ttf\" from " + empty),
@@ -168,7 +183,6 @@ TEST(Program, ExplainsAMissingFontAndFails) {
         << output;
     EXPECT_NE(output.find("status=1"), std::string::npos) << output;
     EXPECT_EQ(output.find("Failed to load"), std::string::npos) << "only the program's own line";
-    runCommand("rmdir " + empty);
 }
 
 TEST(Program, ExplainsAMissingDisplayAndFails) {

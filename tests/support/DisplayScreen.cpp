@@ -37,12 +37,16 @@ sf::Vector2u screenSize() {
 }
 
 sf::Image readShownPixels(const sf::RenderWindow& window, sf::IntRect area) {
+    return readShownPixels(static_cast<unsigned long>(window.getSystemHandle()), area);
+}
+
+sf::Image readShownPixels(unsigned long window, sf::IntRect area) {
     sf::Image image;
     const DisplayHandle display(XOpenDisplay(nullptr));
     if (!display) {
         return image;
     }
-    const auto handle = static_cast<::Window>(window.getSystemHandle());
+    const auto handle = static_cast<::Window>(window);
     const int screen = DefaultScreen(display.get());
     ::Window child = 0;
     int left = 0;

@@ -9,6 +9,8 @@
 // window covers it the result is that window's pixels. An empty image when the
 // area is not wholly on the screen.
 sf::Image readShownPixels(const sf::RenderWindow& window, sf::IntRect area);
+// The same for any window, by its X id.
+sf::Image readShownPixels(unsigned long window, sf::IntRect area);
 
 // The screen's size in pixels; (0, 0) without an X display.
 sf::Vector2u screenSize();
