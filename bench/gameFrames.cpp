@@ -34,20 +34,31 @@ bool timeGame(Samples& frames) {
     return countOf("GameWin") == 1;
 }
 
+// Runs frames without drawing them until done() holds; false when the
+// frame limit came first.
+template <typename Done>
+bool runHeadlessUntil(ScriptedPlayer& player, Done done) {
+    for (int i = 0; i < kFrameLimit; ++i) {
+        if (done()) {
+            return true;
+        }
+        player.sendInput();
+        const vl::EventStep step;
+        vl::Manager::broadcast(&step);
+        vl::WorldManager::getInstance().update();
+    }
+    return false;
+}
+
 // Plays games without drawing them, every third one lost, as a long session
 // does; each leaves its frozen displays in the world.
 bool playHeadless(int games) {
     for (int game = 0; game < games; ++game) {
         ScriptedPlayer player(game % 3 == 0 ? ScriptedPlayer::Goal::Die
                                             : ScriptedPlayer::Goal::Win);
-        for (int i = 0; i < kFrameLimit && (currentLevel() == 0 || !ended()); ++i) {
-            player.sendInput();
-            const vl::EventStep step;
-            vl::Manager::broadcast(&step);
-            vl::WorldManager::getInstance().update();
-            if (i + 1 == kFrameLimit) {
-                return false;
-            }
+        if (!runHeadlessUntil(player, [] { return currentLevel() > 0; }) ||
+            !runHeadlessUntil(player, ended)) {
+            return false;
         }
     }
     return true;
