@@ -23,8 +23,10 @@ FrameBlockChecker::FrameBlockChecker(ProblemList& problem_list, int frame_width,
 void FrameBlockChecker::takeLine(const std::string& text, int number) {
     if (file_end_line != 0) {
         if (!text.empty() && !reported_text_after_end) {
-            report(number, quoteFound(kFileEnd) + " on line " + std::to_string(file_end_line) +
-                               " should be the last line");
+            report(number, [&] {
+                return quoteFound(kFileEnd) + " on line " + std::to_string(file_end_line) +
+                       " should be the last line";
+            });
             reported_text_after_end = true;
         }
         return;
@@ -48,8 +50,10 @@ void FrameBlockChecker::takeLine(const std::string& text, int number) {
     }
 }
 
-void FrameBlockChecker::report(int line, std::string message) {
-    problems.add(line, std::move(message));
+void FrameBlockChecker::report(int line, const std::function<std::string()>& message) {
+    // A file can be broken on every line: past the list's limit, the message
+    // is not even made.
+    problems.add(line, problems.isFull() ? std::string() : message());
     reported = true;
 }
 
@@ -57,27 +61,30 @@ void FrameBlockChecker::takeRow(const std::string& text, int number) {
     ++rows;
     if (rows > height) {
         if (rows == height + 1) {
-            report(number, "frame " + std::to_string(frame) + " has more than " +
-                               count(height, "row") + ": expected " + quoteFound(kFrameEnd) +
-                               ", found " + quoteFound(text));
+            report(number, [&] {
+                return "frame " + std::to_string(frame) + " has more than " + count(height, "row") +
+                       ": expected " + quoteFound(kFrameEnd) + ", found " + quoteFound(text);
+            });
         }
         return;
     }
     if (text.size() != static_cast<size_t>(width)) {
-        std::string message = "row " + std::to_string(rows) + " of frame " + std::to_string(frame) +
-                              " is " + count(static_cast<int>(text.size()), "character") +
-                              " wide, expected " + std::to_string(width);
-        if (text.size() > static_cast<size_t>(width) && text.back() == ' ') {
-            message += "; it ends in a blank";
-        }
-        report(number, std::move(message));
+        report(number, [&] {
+            const bool ends_in_blank =
+                text.size() > static_cast<size_t>(width) && text.back() == ' ';
+            return "row " + std::to_string(rows) + " of frame " + std::to_string(frame) + " is " +
+                   count(static_cast<int>(text.size()), "character") + " wide, expected " +
+                   std::to_string(width) + (ends_in_blank ? "; it ends in a blank" : "");
+        });
     }
 }
 
 void FrameBlockChecker::closeBlock(int number) {
     if (rows < height) {
-        report(number, "frame " + std::to_string(frame) + " has " + count(rows, "row") +
-                           ", expected " + std::to_string(height));
+        report(number, [&] {
+            return "frame " + std::to_string(frame) + " has " + count(rows, "row") + ", expected " +
+                   std::to_string(height);
+        });
     }
     ++frame;
     rows = 0;
@@ -87,16 +94,19 @@ void FrameBlockChecker::closeBlock(int number) {
 void FrameBlockChecker::finish(int lines_read) {
     if (row_or_file_end_line != 0) {
         if (rows > 1) {
-            report(row_or_file_end_line + 1, quoteFound(kFileEnd) + " on line " +
-                                                 std::to_string(row_or_file_end_line) +
-                                                 " should be the last line");
+            report(row_or_file_end_line + 1, [&] {
+                return quoteFound(kFileEnd) + " on line " + std::to_string(row_or_file_end_line) +
+                       " should be the last line";
+            });
         }
         file_end_line = row_or_file_end_line;
         rows = 0;
     }
     if (rows > 0) {
-        report(lines_read + 1, "the file ends inside frame " + std::to_string(frame) +
-                                   ": expected " + quoteFound(kFrameEnd));
+        report(lines_read + 1, [&] {
+            return "the file ends inside frame " + std::to_string(frame) + ": expected " +
+                   quoteFound(kFrameEnd);
+        });
     } else if (file_end_line == 0) {
         problems.add(lines_read + 1, "the file ends without " + quoteFound(kFileEnd));
     }
@@ -104,8 +114,10 @@ void FrameBlockChecker::finish(int lines_read) {
     // A block problem can join or split blocks; only a file whose blocks are
     // all sound is counted.
     if (!reported && frame_count >= 1 && blocks != frame_count) {
-        report(frames_line, quoteFound(kFramesKey) + " is " + std::to_string(frame_count) +
-                                ", but the file holds " + count(blocks, "frame block"));
+        report(frames_line, [&] {
+            return quoteFound(kFramesKey) + " is " + std::to_string(frame_count) +
+                   ", but the file holds " + count(blocks, "frame block");
+        });
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "vl/resources/ProblemList.h"
@@ -27,7 +28,7 @@ class FrameBlockChecker {
   private:
     void takeRow(const std::string& text, int number);
     void closeBlock(int number);
-    void report(int line, std::string message);
+    void report(int line, const std::function<std::string()>& message);
 
     ProblemList& problems;
     int width;

@@ -26,6 +26,8 @@ class ProblemList {
     /// Every problem added, those left out included.
     int getCount() const { return count; }
     bool empty() const { return count == 0; }
+    /// True once the list keeps no more problems and only counts them.
+    bool isFull() const { return count > kMaxProblemsPerFile; }
     const std::string& getFile() const { return file; }
 
   private:
