@@ -3,6 +3,7 @@
 #include "Level.h"
 #include "Score.h"
 #include "Timer.h"
+#include "coveredDisplays.h"
 
 GameStart::GameStart() {
     setType("GameStart");
@@ -28,6 +29,9 @@ void GameStart::handleKey(const vl::EventKeyboard& keyboard) {
         vl::WorldManager::getInstance().queueForDeletion(this);
         new Timer;
         new Score;
+        // The new displays, which only grow, may already cover frozen ones.
+        dropCoveredDisplays("Timer");
+        dropCoveredDisplays("Score");
         new Level(1);
     }
 }

@@ -39,8 +39,7 @@ void dropCoveredDisplays(const std::string& type) {
         }
         const auto& hidden = static_cast<const vl::ViewObject&>(*displays[older]);
         for (int newer = older + 1; newer < displays.count(); ++newer) {
-            if (isFrozen(*displays[newer]) &&
-                covers(static_cast<const vl::ViewObject&>(*displays[newer]), hidden)) {
+            if (covers(static_cast<const vl::ViewObject&>(*displays[newer]), hidden)) {
                 world.queueForDeletion(displays[older]);
                 break;
             }
