@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <functional>
+#include <iostream>
 #include <thread>
 
 #include "PerCellRenderer.h"
@@ -59,13 +60,20 @@ TEST(DisplayCellsTest, ConversionsDoNotRound) {
 }
 
 // Runs body in a new process of this test program, where no display has been
-// started yet; the test fails if any check in it fails.
+// started yet; the test fails, showing why, if any check in it fails.
 void inFreshProcess(const std::function<void()>& body) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(
         {
             body();
-            std::exit(::testing::Test::HasFailure() ? 1 : 0);
+            const testing::TestResult* result =
+                testing::UnitTest::GetInstance()->current_test_info()->result();
+            for (int i = 0; i < result->total_part_count(); ++i) {
+                std::cerr << result->GetTestPartResult(i).file_name() << ":"
+                          << result->GetTestPartResult(i).line_number() << ": "
+                          << result->GetTestPartResult(i).message() << "\n";
+            }
+            std::exit(result->Failed() ? 1 : 0);
         },
         ::testing::ExitedWithCode(0), "");
 }
