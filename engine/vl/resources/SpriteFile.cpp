@@ -100,6 +100,10 @@ ReadNumber parseNumber(const std::string& text, size_t from) {
     if (i == first_digit) {
         return {0, NumberShape::NoDigits};
     }
+    while (i < text.size() && isBlank(text[i])) {
+        ++i;
+    }
+    // Blanks after the number are as harmless as blanks before it.
     return {static_cast<int>(value),
             i == text.size() ? NumberShape::Whole : NumberShape::TextAfterDigits};
 }
@@ -187,13 +191,14 @@ HeaderNumber readHeaderNumber(LineReader& reader, const std::string& key) {
     // characters are, they are skipped.
     const size_t value_start = key.size() + 1;
     const ReadNumber number = parseNumber(line.text, value_start);
-    const std::string value_text = line.text.substr(value_start);
+    // Enough of the value to quote; a huge line is not copied.
+    const std::string value_text = line.text.substr(value_start, 64);
     std::string message;
     switch (number.shape) {
         case NumberShape::Whole:
             break;
         case NumberShape::NoDigits:
-            message = value_text.find_first_not_of(" \t") == std::string::npos
+            message = line.text.find_first_not_of(" \t", value_start) == std::string::npos
                           ? quoteFound(key) + " has no value"
                           : quoteFound(key) + " needs a number, found " + quoteFound(value_text);
             break;
