@@ -53,11 +53,12 @@ TEST_F(EnemyTest, ZombiesStepOneCellTowardThePlayerEveryFifthStep) {
     EXPECT_EQ(on->getPosition(), player->getPosition());
 }
 
-TEST_F(EnemyTest, ZombiesWaitWithoutAPlayer) {
+TEST_F(EnemyTest, WithoutAPlayerZombiesWaitAndTurretsHoldFire) {
     player->setLevelComplete(true);
     vl::WorldManager::getInstance().queueForDeletion(player);
     auto* zombie = new Zombie(Vector(40, 10));
-    stepFrames(12);
+    new Turret(Vector(70, 12), TurretKind::Machine, "machine");
+    EXPECT_TRUE(shotSteps(40).empty());
     EXPECT_EQ(zombie->getPosition(), Vector(40, 10));
 }
 
@@ -151,13 +152,6 @@ TEST_F(EnemyTest, TurretsAimTwoAndAHalfCellsLeftOfThePlayer) {
         EXPECT_NEAR(bullet->getPosition().y, at.y + 0.5f + 2.5f * aim.y, 1e-4);
         vl::WorldManager::getInstance().queueForDeletion(turret);
     }
-}
-
-TEST_F(EnemyTest, TurretsWithoutAPlayerHoldFire) {
-    player->setLevelComplete(true);
-    vl::WorldManager::getInstance().queueForDeletion(player);
-    new Turret(Vector(70, 12), TurretKind::Machine, "machine");
-    EXPECT_TRUE(shotSteps(40).empty());
 }
 
 TEST_F(EnemyTest, ScoreCountsOnlyEnemyPointsWhileActive) {

@@ -18,30 +18,7 @@ class LevelTest : public GameFixture {
             }
         }
     }
-
-    std::vector<std::string> worldTypes() const {
-        std::vector<std::string> types;
-        const vl::ObjectList objects = vl::WorldManager::getInstance().allObjects();
-        for (int i = 0; i < objects.count(); ++i) {
-            types.push_back(objects[i]->getType());
-        }
-        return types;
-    }
 };
-
-TEST_F(LevelTest, LevelOneLaysOutPlayerReticleAndTwoZombies) {
-    auto* level = new Level(1);
-    EXPECT_EQ(worldTypes(),
-              (std::vector<std::string>{"Level", "Player", "Reticle", "Zombie", "Zombie"}));
-    EXPECT_EQ(firstOfType<Player>("Player")->getPosition(), Vector(5, 12));
-    const vl::ObjectList zombies = vl::WorldManager::getInstance().collectByType("Zombie");
-    EXPECT_EQ(zombies[0]->getPosition(), Vector(70, 3));
-    EXPECT_EQ(zombies[1]->getPosition(), Vector(70, 17));
-    EXPECT_EQ(level->getViewString(), "Level");
-    EXPECT_EQ(level->getValue(), 1);
-    EXPECT_FALSE(level->getBorder());
-    EXPECT_EQ(level->getPosition(), Vector(41, 0));
-}
 
 TEST_F(LevelTest, EveryLayoutHasItsEnemies) {
     struct Expected {

@@ -76,6 +76,22 @@ std::chrono::milliseconds repeatingHold() {
     return std::chrono::milliseconds(delay + 5 * interval);
 }
 
+QuickKeyRepeat::QuickKeyRepeat() {
+    Display* display = connection();
+    saved = display != nullptr && XkbGetAutoRepeatRate(display, XkbUseCoreKbd, &delay, &interval);
+    if (saved) {
+        XkbSetAutoRepeatRate(display, XkbUseCoreKbd, 100, 20);
+        XSync(display, False);
+    }
+}
+
+QuickKeyRepeat::~QuickKeyRepeat() {
+    if (saved) {
+        XkbSetAutoRepeatRate(connection(), XkbUseCoreKbd, delay, interval);
+        XSync(connection(), False);
+    }
+}
+
 bool requestClose(unsigned long window) {
     Display* display = connection();
     if (display == nullptr) {

@@ -23,6 +23,20 @@ void releaseAll();
 // How long a key must be held for the X server to repeat it several times;
 // zero when the server does not repeat keys.
 std::chrono::milliseconds repeatingHold();
+// Makes the server repeat held keys after a short delay while it lives, then
+// puts back the server's own delay and interval.
+class QuickKeyRepeat {
+  public:
+    QuickKeyRepeat();
+    ~QuickKeyRepeat();
+    QuickKeyRepeat(const QuickKeyRepeat&) = delete;
+    QuickKeyRepeat& operator=(const QuickKeyRepeat&) = delete;
+
+  private:
+    unsigned delay = 0;
+    unsigned interval = 0;
+    bool saved = false;
+};
 // Asks the window to close, as a window manager's close button does.
 bool requestClose(unsigned long window);
 
