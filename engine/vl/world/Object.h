@@ -36,7 +36,9 @@ class Object {
     void setType(std::string new_type) { type = std::move(new_type); }
 
     Vector getPosition() const { return position; }
-    /// Stores the position with no collision or out-of-world test.
+    /// Stores the position with no collision or out-of-world test. This and
+    /// the other setters of the box and solidness tell the world at once, so
+    /// that its collision search finds the object as it now is.
     void setPosition(Vector new_position);
 
     int getAltitude() const { return altitude; }
