@@ -88,17 +88,6 @@ TEST_F(PlayerTest, FiresEveryEighteenFramesTowardTheReticle) {
     EXPECT_FLOAT_EQ(bullet->getSpeed(), 2);
 }
 
-TEST_F(PlayerTest, BulletsStartBesideTheShooter) {
-    auto* mine = new Bullet(Vector(40, 5), "bullet", "Player");
-    auto* theirs = new Bullet(Vector(40, 5), "enemybullet", "Turret");
-    EXPECT_EQ(mine->getPosition(), Vector(42, 4.6f));
-    EXPECT_EQ(theirs->getPosition(), Vector(42, 4));
-    EXPECT_EQ(mine->getSpeed(), 1);
-    stepFrames(3);  // no velocity: they stay
-    EXPECT_EQ(mine->getPosition(), Vector(42, 4.6f));
-    EXPECT_EQ(theirs->getPosition(), Vector(42, 4));
-}
-
 TEST_F(PlayerTest, OwnBulletsAreHarmlessTurretBulletsKill) {
     auto* mine = new Bullet(Vector(3, 13), "bullet", "Player");
     mine->setPosition(player->getPosition());

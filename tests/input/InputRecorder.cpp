@@ -4,53 +4,26 @@
 
 namespace {
 
-std::string keyActionName(vl::KeyAction action) {
-    switch (action) {
-        case vl::KeyAction::Pressed:
-            return "Pressed";
-        case vl::KeyAction::Released:
-            return "Released";
-        case vl::KeyAction::Held:
-            return "Held";
-        default:
-            return "Undefined";
-    }
-}
-
-std::string mouseActionName(vl::MouseAction action) {
-    switch (action) {
-        case vl::MouseAction::Held:
-            return "Held";
-        case vl::MouseAction::Moved:
-            return "Moved";
-        default:
-            return "Undefined";
-    }
-}
-
-std::string buttonName(vl::MouseButton button) {
-    switch (button) {
-        case vl::MouseButton::Left:
-            return "Left";
-        case vl::MouseButton::Right:
-            return "Right";
-        case vl::MouseButton::Middle:
-            return "Middle";
-        default:
-            return "Undefined";
-    }
+// The name of an enum value counted from -1 (Undefined); a value outside the
+// names reads as Undefined.
+template <typename Enum>
+std::string nameOf(Enum value, const std::vector<std::string>& names_from_minus_one) {
+    const int index = static_cast<int>(value) + 1;
+    const bool known = index > 0 && index < static_cast<int>(names_from_minus_one.size());
+    return known ? names_from_minus_one[static_cast<size_t>(index)] : "Undefined";
 }
 
 std::string describe(const vl::Event& event) {
     if (event.getType() == vl::kKeyboardEvent) {
         const auto& keyboard = static_cast<const vl::EventKeyboard&>(event);
         return "key " + std::to_string(static_cast<int>(keyboard.getKey())) + " " +
-               keyActionName(keyboard.getAction());
+               nameOf(keyboard.getAction(), {"Undefined", "Pressed", "Released", "Held"});
     }
     const auto& mouse = static_cast<const vl::EventMouse&>(event);
     const vl::Vector pixels = mouse.getPixelPosition();
-    return "mouse " + mouseActionName(mouse.getAction()) + " " + buttonName(mouse.getButton()) +
-           " " + std::to_string(static_cast<int>(pixels.x)) + "," +
+    return "mouse " + nameOf(mouse.getAction(), {"Undefined", "Undefined", "Held", "Moved"}) + " " +
+           nameOf(mouse.getButton(), {"Undefined", "Left", "Right", "Middle"}) + " " +
+           std::to_string(static_cast<int>(pixels.x)) + "," +
            std::to_string(static_cast<int>(pixels.y));
 }
 

@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "support/DisplayScreen.h"
+#include "support/PixelChecks.h"
 #include "support/TestFolder.h"
 
 // The real program, started in its run folder and played with xdotool.
@@ -42,21 +43,6 @@ bool haveDisplay() {
 
 constexpr auto kDeadline = std::chrono::seconds(10);
 constexpr auto kPollPause = std::chrono::milliseconds(20);
-
-// Counts the pixels of a rectangle of the window that are not black.
-int litPixels(const sf::Image& image, unsigned left, unsigned top, unsigned width,
-              unsigned height) {
-    int lit = 0;
-    for (unsigned y = top; y < top + height && y < image.getSize().y; ++y) {
-        for (unsigned x = left; x < left + width && x < image.getSize().x; ++x) {
-            const sf::Color c = image.getPixel(x, y);
-            if (c.r > 40 || c.g > 40 || c.b > 40) {
-                ++lit;
-            }
-        }
-    }
-    return lit;
-}
 
 class Program {
   public:
@@ -145,7 +131,7 @@ TEST(Program, PlaysFromTitleToGameOverAndQuits) {
     runCommand("xdotool mousemove --window " + window + " 512 384");
 
     const auto drawn = [](const sf::Image& image) {
-        return litPixels(image, 0, 0, 1024, 768) > 5000;
+        return countLitPixels(image, sf::IntRect(0, 0, 1024, 768)) > 5000;
     };
     const sf::Image title = captureWhen(window, "program-title", drawn);
     ASSERT_EQ(title.getSize().x, 1024u);
@@ -154,16 +140,17 @@ TEST(Program, PlaysFromTitleToGameOverAndQuits) {
     // "Level 1" at the top centre, the player around cell (5, 12), a zombie
     // around (70, 3).
     const auto level_shown = [](const sf::Image& image) {
-        return litPixels(image, 41 * 12 - 60, 0, 120, 32) > 50 &&
-               litPixels(image, 2 * 12, 9 * 32, 8 * 12, 5 * 32) > 50 &&
-               litPixels(image, 60 * 12, 0, 15 * 12, 6 * 32) > 50;
+        return countLitPixels(image, sf::IntRect(41 * 12 - 60, 0, 120, 32)) > 50 &&
+               countLitPixels(image, sf::IntRect(2 * 12, 9 * 32, 8 * 12, 5 * 32)) > 50 &&
+               countLitPixels(image, sf::IntRect(60 * 12, 0, 15 * 12, 6 * 32)) > 50;
     };
     pressKey(window, "p");
     EXPECT_TRUE(level_shown(captureWhen(window, "program-level", level_shown)))
         << "no level display, player or zombie";
 
     const auto game_over = [&](const sf::Image& image) {
-        return litPixels(image, 2 * 12, 10 * 32, 8 * 12, 4 * 32) == 0 && drawn(image);
+        return countLitPixels(image, sf::IntRect(2 * 12, 10 * 32, 8 * 12, 4 * 32)) == 0 &&
+               drawn(image);
     };
     pressKey(window, "Escape");
     EXPECT_TRUE(game_over(captureWhen(window, "program-gameover", game_over)))

@@ -7,17 +7,6 @@
 
 namespace {
 
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::string::size_type start = 0;
-    for (std::string::size_type end = text.find('\n'); end != std::string::npos;
-         end = text.find('\n', start)) {
-        lines.push_back(text.substr(start, end - start));
-        start = end + 1;
-    }
-    return lines;
-}
-
 std::string joinTrimmed(std::vector<std::string> lines) {
     for (std::string& line : lines) {
         line.erase(line.find_last_not_of(' ') + 1);
@@ -56,10 +45,15 @@ char mostUsedColor(const std::vector<std::string>& characters,
 std::string compactScreen(const std::vector<vl::CellRecord>& cells) {
     const int rows = vl::kWindowVerticalCells;
     const vl::Vector corner = vl::WorldManager::getInstance().getView().corner;
-    const std::vector<std::string> lines =
-        linesOf(vl::renderCells(cells, vl::kWindowHorizontalCells, rows, corner));
-    const std::vector<std::string> characters(lines.begin(), lines.begin() + rows);
-    std::vector<std::string> colors(lines.end() - rows, lines.end());
+    const int columns = vl::kWindowHorizontalCells;
+    // Each grid line is the columns and a line end; an empty line lies between.
+    const std::string text = vl::renderCells(cells, columns, rows, corner);
+    std::vector<std::string> characters;
+    std::vector<std::string> colors;
+    for (int y = 0; y < rows; ++y) {
+        characters.push_back(text.substr(static_cast<size_t>(y * (columns + 1)), columns));
+        colors.push_back(text.substr(static_cast<size_t>((rows + y) * (columns + 1) + 1), columns));
+    }
     const char common = mostUsedColor(characters, colors);
     for (size_t y = 0; y < colors.size(); ++y) {
         for (size_t x = 0; x < colors[y].size(); ++x) {
