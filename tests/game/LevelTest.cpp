@@ -87,16 +87,3 @@ TEST_F(LevelTest, OnlyTurretsAndZombiesKeepALevelGoing) {
     stepFrames(2);
     EXPECT_EQ(firstOfType<Level>("Level")->getLevelNumber(), 4);
 }
-
-TEST_F(LevelTest, ClearingTheLastLevelWins) {
-    auto* score = new Score;
-    new Level(kLastLevel);
-    shootEveryEnemy();
-    stepFrames(3);
-    EXPECT_EQ(countOfType("Level"), 0);
-    EXPECT_EQ(countOfType("Player"), 0);
-    EXPECT_EQ(countOfType("GameWin"), 1);
-    EXPECT_EQ(countOfType("GameOver"), 0);
-    EXPECT_EQ(score->getValue(), 2 * 15000 + 250000 + 100000);
-    EXPECT_FALSE(score->isActive());
-}
