@@ -18,6 +18,9 @@ inline constexpr char kMouseEvent[] = "vl::mouse";
 class Event {
   public:
     Event() = default;
+    /// An event of the given type name, built in one step: the world builds
+    /// one for every collision.
+    explicit Event(const char* type_name) : type(type_name) {}
     virtual ~Event() = default;
 
     const std::string& getType() const { return type; }

@@ -12,9 +12,7 @@ class Object;
 class EventCollision : public Event {
   public:
     EventCollision(Object* mover_object, Object* other_object, Vector where)
-        : position(where), mover(mover_object), other(other_object) {
-        setType(kCollisionEvent);
-    }
+        : Event(kCollisionEvent), position(where), mover(mover_object), other(other_object) {}
 
     Object* getMover() const { return mover; }
     Object* getOther() const { return other; }

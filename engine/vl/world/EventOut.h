@@ -7,7 +7,7 @@ namespace vl {
 // Sent to an object on the move that takes its box out of the world.
 class EventOut : public Event {
   public:
-    EventOut() { setType(kOutEvent); }
+    EventOut() : Event(kOutEvent) {}
 };
 
 }  // namespace vl
