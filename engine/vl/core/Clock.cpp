@@ -4,10 +4,6 @@
 
 namespace vl {
 
-namespace {
-
-// A mark older than about 35 minutes would overflow 32 bits; such a reading
-// saturates instead of wrapping to a negative time.
 int32_t microsecondsBetween(std::chrono::steady_clock::time_point from,
                             std::chrono::steady_clock::time_point to) {
     const auto us = std::chrono::duration_cast<std::chrono::microseconds>(to - from).count();
@@ -19,8 +15,6 @@ int32_t microsecondsBetween(std::chrono::steady_clock::time_point from,
     }
     return static_cast<int32_t>(us);
 }
-
-}  // namespace
 
 Clock::Clock() : mark(std::chrono::steady_clock::now()) {}
 

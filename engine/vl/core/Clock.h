@@ -5,6 +5,12 @@
 
 namespace vl {
 
+/// Microseconds from `from` to `to`: negative when `to` comes first, and
+/// saturated at the 32-bit limits instead of wrapping (a span longer than
+/// about 35 minutes reads as the largest value).
+int32_t microsecondsBetween(std::chrono::steady_clock::time_point from,
+                            std::chrono::steady_clock::time_point to);
+
 /// A microsecond stopwatch. It runs on the monotonic clock, so changes of the
 /// system time and the turn of the hour do not disturb frame pacing or the
 /// on-screen timer.
