@@ -3,7 +3,6 @@
 #include <string>
 
 #include <vl/vl.h>
-#include "support/GameFixture.h"
 
 namespace {
 
@@ -39,15 +38,6 @@ const vl::Sprite* loadFromRunFolder(const std::string& file) {
 
 bool isBlank(const std::string& cells) {
     return cells.find_first_not_of(' ') == std::string::npos;
-}
-
-// All frames joined, for searching a screen's text.
-std::string allCells(const vl::Sprite& sprite) {
-    std::string cells;
-    for (int i = 0; i < sprite.getFrameCount(); ++i) {
-        cells += sprite.getFrame(i).getCells();
-    }
-    return cells;
 }
 
 TEST(SpriteAssets, EveryFileLoadsWholeAndVisible) {
@@ -86,37 +76,6 @@ TEST(SpriteAssets, FightersAreSmallAndTurretsTellApart) {
     EXPECT_NE(sniper->getFrame(0).getCells(), three->getFrame(0).getCells());
     EXPECT_NE(sniper->getFrame(0).getCells(), machine->getFrame(0).getCells());
     EXPECT_NE(three->getFrame(0).getCells(), machine->getFrame(0).getCells());
-}
-
-class ScreenAssets : public GameFixture {};
-
-// The screens as the game makes them: each must be drawn wholly on the
-// 82 x 24 grid, leave the top row to the time and score displays, and name
-// the keys that leave it.
-TEST_F(ScreenAssets, ScreensLieOnTheGridAndNameTheirKeys) {
-    const vl::Object* screens[] = {new GameStart, new GameOver, new GameWin};
-    for (const vl::Object* screen : screens) {
-        SCOPED_TRACE(screen->getType());
-        const vl::Sprite* sprite = screen->getAnimation().sprite;
-        ASSERT_NE(sprite, nullptr);
-        const int offset = sprite->getWidth() / 2;
-        const int left = static_cast<int>(screen->getPosition().x) - offset;
-        const int top = static_cast<int>(screen->getPosition().y) - offset;
-        EXPECT_GE(left, 0);
-        EXPECT_GE(top, 0);
-        EXPECT_LE(left + sprite->getWidth() - 1, vl::kWindowHorizontalCells - 1);
-        EXPECT_LE(top + sprite->getHeight() - 1, vl::kWindowVerticalCells - 1);
-        const std::string cells = allCells(*sprite);
-        EXPECT_NE(cells.find("P "), std::string::npos);
-        EXPECT_NE(cells.find("Esc"), std::string::npos);
-        if (top == 0) {
-            for (int i = 0; i < sprite->getFrameCount(); ++i) {
-                EXPECT_TRUE(isBlank(sprite->getFrame(i).getCells().substr(
-                    0, static_cast<size_t>(sprite->getWidth()))))
-                    << "frame " << i;
-            }
-        }
-    }
 }
 
 }  // namespace

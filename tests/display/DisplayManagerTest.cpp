@@ -9,7 +9,6 @@
 
 #include "PerCellRenderer.h"
 #include "support/DisplayFixture.h"
-#include "support/DisplayScreen.h"
 #include "support/PixelChecks.h"
 #include "support/TestFolder.h"
 
@@ -181,7 +180,7 @@ TEST_F(DisplayManagerTest, PresentShowsTheFrameAndClearsForTheNext) {
     const sf::IntRect corner(1024 - free_width, 768 - free_height, free_width, free_height);
     const auto shown_matches = [&](const sf::Image& expected) {
         for (int attempt = 0; attempt < 100; ++attempt) {
-            const sf::Image shown = readShownPixels(window, corner);
+            const sf::Image shown = readShownPixels(window.getSystemHandle(), corner);
             if (shown.getSize().x > 0 && comparePixels(shown, expected).count == 0) {
                 return true;
             }

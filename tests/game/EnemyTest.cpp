@@ -153,14 +153,3 @@ TEST_F(EnemyTest, TurretsAimTwoAndAHalfCellsLeftOfThePlayer) {
         vl::WorldManager::getInstance().queueForDeletion(turret);
     }
 }
-
-TEST_F(EnemyTest, ScoreCountsOnlyEnemyPointsWhileActive) {
-    const vl::EventView level("Level", 5);
-    const vl::EventView replace("Zombie", 100, false);
-    vl::Manager::broadcast(&level);
-    vl::Manager::broadcast(&replace);  // points always add
-    EXPECT_EQ(score->getValue(), 100);
-    score->setActive(false);
-    vl::Manager::broadcast(&replace);
-    EXPECT_EQ(score->getValue(), 100);
-}

@@ -101,26 +101,6 @@ TEST_F(PlayerTest, OwnBulletsAreHarmlessTurretBulletsKill) {
     EXPECT_EQ(countOfType("GameOver"), 1);
 }
 
-TEST_F(PlayerTest, EscapeEndsTheGameInTheSameFrame) {
-    sendKey(Key::Escape, KeyAction::Pressed);
-    stepFrame();
-    EXPECT_EQ(countOfType("Player"), 0);
-    EXPECT_EQ(countOfType("Reticle"), 0);
-    EXPECT_EQ(countOfType("GameOver"), 1);
-    // The release reaches the game-over screen and is ignored there.
-    sendKey(Key::Escape, KeyAction::Released);
-    stepFrame();
-    EXPECT_FALSE(vl::GameManager::getInstance().isFinished());
-}
-
-TEST_F(PlayerTest, AClearedLevelsPlayerLeavesWithoutEndingTheGame) {
-    player->setLevelComplete(true);
-    vl::WorldManager::getInstance().queueForDeletion(player);
-    stepFrame();
-    EXPECT_EQ(countOfType("Reticle"), 0);
-    EXPECT_EQ(countOfType("GameOver"), 0);
-}
-
 TEST_F(PlayerTest, TheReticleFollowsThePointerOnly) {
     auto* reticle = firstOfType<Reticle>("Reticle");
     EXPECT_EQ(reticle->getPosition(), Vector(100, 100));

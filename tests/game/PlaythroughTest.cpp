@@ -9,28 +9,19 @@ namespace {
 
 constexpr int kFrameLimit = 30000;
 
-void expectFieldClear(const char* stage) {
-    for (const char* gone : {"Player", "Reticle", "Bullet", "Zombie", "Turret", "Level"}) {
-        EXPECT_EQ(countOfType(gone), 0) << gone << " left " << stage;
-    }
-}
-
-// Every score and time display in the world is frozen; the score displays
-// read score.
-void expectDisplaysFrozen(int pairs, int score, const char* stage) {
-    const vl::ObjectList timers = vl::WorldManager::getInstance().collectByType("Timer");
-    const vl::ObjectList scores = vl::WorldManager::getInstance().collectByType("Score");
-    ASSERT_EQ(timers.count(), pairs) << stage;
-    ASSERT_EQ(scores.count(), pairs) << stage;
-    for (int i = 0; i < pairs; ++i) {
-        EXPECT_FALSE(static_cast<Timer*>(timers[i])->isActive()) << stage;
-        EXPECT_FALSE(static_cast<Score*>(scores[i])->isActive()) << stage;
-        EXPECT_EQ(static_cast<Score*>(scores[i])->getValue(), score) << stage;
-    }
-}
-
 int worldCount() {
     return vl::WorldManager::getInstance().allObjects().count();
+}
+
+// Of the game only its score and time displays stay with the end screen,
+// stopped, the score reading score.
+void expectOnlyFrozenDisplays(int score, const char* stage) {
+    EXPECT_EQ(worldCount(), 3) << stage;
+    ASSERT_EQ(countOfType("Timer"), 1) << stage;
+    ASSERT_EQ(countOfType("Score"), 1) << stage;
+    EXPECT_FALSE(lastOfType<Timer>("Timer")->isActive()) << stage;
+    EXPECT_FALSE(lastOfType<Score>("Score")->isActive()) << stage;
+    EXPECT_EQ(lastOfType<Score>("Score")->getValue(), score) << stage;
 }
 
 }  // namespace
@@ -65,22 +56,17 @@ TEST_F(PlaythroughTest, WinThenDieThenQuit) {
         kFrameLimit));
     ASSERT_EQ(countOfType("GameWin"), 1) << "died on level " << levels.back();
     EXPECT_EQ(levels, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
-    expectFieldClear("on the win screen");
-    expectDisplaysFrozen(1, 1995000, "on the win screen");
-    EXPECT_EQ(worldCount(), 3);
+    expectOnlyFrozenDisplays(1995000, "on the win screen");
 
     ASSERT_TRUE(winner.playUntil([] { return countOfType("GameStart") == 1; }, 10));
     EXPECT_EQ(countOfType("GameWin"), 0);
-    expectDisplaysFrozen(1, 1995000, "on the second title screen");
-    EXPECT_EQ(worldCount(), 3);
+    expectOnlyFrozenDisplays(1995000, "on the second title screen");
 
     ScriptedPlayer loser(ScriptedPlayer::Goal::Die);
     ASSERT_TRUE(loser.playUntil([] { return countOfType("GameOver") == 1; }, kFrameLimit));
     EXPECT_EQ(countOfType("GameStart"), 0);
-    expectFieldClear("on the game-over screen");
     // The won game's displays, wholly under the new ones, are gone.
-    expectDisplaysFrozen(1, 0, "on the game-over screen");
-    EXPECT_EQ(worldCount(), 3);
+    expectOnlyFrozenDisplays(0, "on the game-over screen");
     EXPECT_FALSE(game.isFinished());
 
     sendKey(vl::Key::Escape, vl::KeyAction::Pressed);

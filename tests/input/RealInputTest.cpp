@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 #include <SFML/Window/Event.hpp>
 
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
 #include <functional>
 #include <iterator>
 #include <string>
@@ -14,7 +12,7 @@
 #include <vl/vl.h>
 #include "InputRecorder.h"
 #include "XInput.h"
-#include "support/WorldFixture.h"
+#include "support/DisplayFixture.h"
 
 namespace {
 
@@ -23,26 +21,6 @@ using Records = std::vector<std::string>;
 // Generous: the machine is shared and the X server may be slow to deliver.
 constexpr auto kDeadline = std::chrono::seconds(10);
 constexpr int kHeldPolls = 3;
-
-// The window opens once per process and stays for every test.
-bool displayStarted() {
-    static const bool started = [] {
-        const char* display = std::getenv("DISPLAY");
-        if (display == nullptr || *display == '\0' || chdir(VL_RUN_DIR) != 0) {
-            return false;
-        }
-        // The display's start-up probes the server with a connection it closes
-        // again; were that the server's only client, the server would reset
-        // and refuse the window's connection.
-        if (!xinput::connect()) {
-            return false;
-        }
-        vl::DisplayManager& manager = vl::DisplayManager::getInstance();
-        manager.startUp();
-        return manager.isStarted() && manager.getWindow() != nullptr;
-    }();
-    return started;
-}
 
 bool contains(const Records& records, const std::string& record) {
     return std::find(records.begin(), records.end(), record) != records.end();
@@ -59,11 +37,14 @@ Records keys(const Records& records) {
     return startingWith(records, "key ");
 }
 
-class RealInput : public WorldFixture {
+class RealInput : public DisplayFixture {
   protected:
     void SetUp() override {
-        WorldFixture::SetUp();
-        ASSERT_TRUE(displayStarted()) << "no X display can be opened; run under xvfb-run";
+        // The display's start-up probes the server with a connection it closes
+        // again; were that the server's only client, the server would reset
+        // and refuse the window's connection.
+        ASSERT_TRUE(xinput::connect()) << "no X display can be opened; run under xvfb-run";
+        DisplayFixture::SetUp();
         ASSERT_TRUE(xinput::available()) << "xdotool is not installed";
         ASSERT_EQ(input().startUp(), 0);
         window = vl::DisplayManager::getInstance().getWindow();
@@ -78,7 +59,7 @@ class RealInput : public WorldFixture {
             xinput::releaseAll();
         }
         input().shutDown();
-        WorldFixture::TearDown();
+        DisplayFixture::TearDown();
     }
 
     static vl::InputManager& input() { return vl::InputManager::getInstance(); }
@@ -117,7 +98,9 @@ class RealInput : public WorldFixture {
     InputRecorder* recorder = nullptr;
 };
 
+// A request to close the window, as from a window manager, is dropped.
 TEST_F(RealInput, KeyPressAndReleaseArriveInOrder) {
+    ASSERT_TRUE(xinput::requestClose(window->getSystemHandle()));
     ASSERT_TRUE(xinput::run("key p"));
     EXPECT_EQ(keys(pollUntilRecorded("key 50 Released")),
               (Records{"key 50 Pressed", "key 50 Released"}));
@@ -135,6 +118,7 @@ TEST_F(RealInput, KeyPressAndReleaseArriveInOrder) {
     ASSERT_TRUE(xinput::run("key Alt_L"));
     EXPECT_EQ(keys(pollUntilRecorded("key -1 Released")),
               (Records{"key -1 Pressed", "key -1 Released"}));
+    EXPECT_TRUE(window->isOpen());
 }
 
 // One press, a Held every poll (W before D; arrows are never Held), one release.
@@ -147,9 +131,25 @@ TEST_F(RealInput, HeldKeysGiveOnePressAHeldEveryPollAndOneRelease) {
     pollUntil([](const Records& records) {
         return contains(records, "key 38 Pressed") && contains(records, "key 4 Pressed");
     });
+    // An object made during a poll gets the rest of that poll's events.
+    InputRecorder* latecomer = nullptr;
+    recorder->on_record = [&](const std::string& record) {
+        latecomer = latecomer == nullptr && record == "key 57 Held" ? new InputRecorder : latecomer;
+    };
     for (int poll = 0; poll < kHeldPolls; ++poll) {
         EXPECT_EQ(keys(pollOnce()), (Records{"key 57 Held", "key 38 Held"})) << "poll " << poll;
     }
+    recorder->on_record = nullptr;
+    ASSERT_NE(latecomer, nullptr);
+    EXPECT_EQ(keys(latecomer->take()),
+              (Records{"key 38 Held", "key 57 Held", "key 38 Held", "key 57 Held", "key 38 Held"}));
+    // Stopped, input reads nothing; started again, it finds the keys still held.
+    input().shutDown();
+    for (int poll = 0; poll < kHeldPolls; ++poll) {
+        EXPECT_EQ(pollOnce(), Records{}) << "poll " << poll;
+    }
+    ASSERT_EQ(input().startUp(), 0);
+    EXPECT_TRUE(contains(pollOnce(), "key 57 Held"));
 
     ASSERT_TRUE(xinput::run("keyup d w"));
     records = keys(pollUntilRecorded("key 57 Released"));
@@ -158,6 +158,13 @@ TEST_F(RealInput, HeldKeysGiveOnePressAHeldEveryPollAndOneRelease) {
     EXPECT_EQ(keys(pollOnce()), Records{});
     ASSERT_TRUE(xinput::run("keyup Left"));
     EXPECT_EQ(keys(pollUntilRecorded("key 4 Released")), Records{"key 4 Released"});
+
+    // Input needs the world to send its events to.
+    input().shutDown();
+    vl::WorldManager::getInstance().shutDown();
+    EXPECT_EQ(input().startUp(), -1);
+    EXPECT_FALSE(input().isStarted());
+    vl::WorldManager::getInstance().startUp();
 }
 
 // Held past the server's repeat delay, a key gives one press while input runs.
@@ -223,48 +230,6 @@ TEST_F(RealInput, PointerMovesArriveInWindowPixels) {
     ASSERT_FALSE(records.empty());
     EXPECT_EQ(records.back(), "mouse Moved Undefined 600,320");
     EXPECT_EQ(keys(records), Records{});
-}
-
-TEST_F(RealInput, CloseRequestIsDroppedAndTheWindowStays) {
-    ASSERT_TRUE(xinput::requestClose(window->getSystemHandle()));
-    ASSERT_TRUE(xinput::run("key F12"));
-    EXPECT_EQ(pollUntilRecorded("key 34 Released"), (Records{"key 34 Pressed", "key 34 Released"}));
-    EXPECT_TRUE(window->isOpen());
-}
-
-// Each event of a poll reaches the objects that exist when it is sent.
-TEST_F(RealInput, ObjectMadeDuringAPollGetsTheRestOfThatPoll) {
-    ASSERT_TRUE(xinput::run("keydown w d"));
-    pollUntil([](const Records& records) {
-        return contains(records, "key 57 Pressed") && contains(records, "key 38 Pressed");
-    });
-    InputRecorder* latecomer = nullptr;
-    recorder->on_record = [&](const std::string& record) {
-        if (record == "key 57 Held" && latecomer == nullptr) {
-            latecomer = new InputRecorder;
-        }
-    };
-    EXPECT_EQ(keys(pollOnce()), (Records{"key 57 Held", "key 38 Held"}));
-    ASSERT_NE(latecomer, nullptr);
-    EXPECT_EQ(keys(latecomer->take()), Records{"key 38 Held"});
-    recorder->on_record = nullptr;
-}
-
-TEST_F(RealInput, NothingIsReadWhileStoppedAndNoStartWithoutTheWorld) {
-    ASSERT_TRUE(xinput::run("keydown w"));
-    pollUntilRecorded("key 57 Held");
-    input().shutDown();
-    for (int poll = 0; poll < kHeldPolls; ++poll) {
-        EXPECT_EQ(pollOnce(), Records{}) << "poll " << poll;
-    }
-    ASSERT_EQ(input().startUp(), 0);
-    EXPECT_TRUE(contains(pollOnce(), "key 57 Held"));
-
-    input().shutDown();
-    vl::WorldManager::getInstance().shutDown();
-    EXPECT_EQ(input().startUp(), -1);
-    EXPECT_FALSE(input().isStarted());
-    vl::WorldManager::getInstance().startUp();
 }
 
 }  // namespace

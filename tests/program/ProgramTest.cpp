@@ -1,180 +1,168 @@
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <SFML/Graphics/Image.hpp>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <memory>
 #include <string>
 #include <thread>
 
-#include "support/DisplayScreen.h"
 #include "support/PixelChecks.h"
 #include "support/TestFolder.h"
 
-// The real program, started in its run folder and played with xdotool.
+// The real Velloc and vl-sprite, run as a user runs them: from a shell, in a
+// run folder, played and ended with xdotool on their windows.
 
 namespace {
 
-std::string runCommand(const std::string& command) {
+namespace fs = std::filesystem;
+
+const std::string kRunFolder = VL_RUN_DIR;
+const std::string kVelloc = kRunFolder + "/velloc";
+const std::string kTool = VL_SPRITE_TOOL;
+
+// Everything the shell command writes to stdout.
+std::string outputOf(const std::string& command) {
     std::string output;
     FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        return output;
-    }
     char buffer[256];
-    while (fgets(buffer, sizeof buffer, pipe) != nullptr) {
+    while (pipe != nullptr && fgets(buffer, sizeof buffer, pipe) != nullptr) {
         output += buffer;
     }
-    pclose(pipe);
-    while (!output.empty() && (output.back() == '\n' || output.back() == ' ')) {
-        output.pop_back();
+    if (pipe != nullptr) {
+        pclose(pipe);
     }
     return output;
 }
 
-bool haveDisplay() {
-    const char* display = std::getenv("DISPLAY");
-    return display != nullptr && *display != '\0' && std::system("xdpyinfo >/dev/null 2>&1") == 0;
+// Starts program in folder, presses Escape on its window as soon as one
+// titled title shows, and returns the program's stderr and "exit STATUS".
+// Both waits have a deadline.
+std::string runToEscape(const std::string& folder, const std::string& program,
+                        const std::string& title) {
+    return outputOf("cd " + folder + " && { timeout 60 " + program +
+                    " 2>&1 >/dev/null & timeout 30 xdotool search --sync --onlyvisible --name '" +
+                    title + "' windowfocus --sync key Escape >/dev/null 2>&1; wait $!; " +
+                    "echo exit $?; }");
 }
 
-constexpr auto kDeadline = std::chrono::seconds(10);
-constexpr auto kPollPause = std::chrono::milliseconds(20);
-
-class Program {
-  public:
-    explicit Program(const std::string& folder) {
-        pid = fork();
-        if (pid == 0) {
-            if (chdir(folder.c_str()) != 0) {
-                _exit(127);
-            }
-            execl("./velloc", "velloc", "--ignored-argument", static_cast<char*>(nullptr));
-            _exit(127);
-        }
-    }
-
-    ~Program() {
-        if (pid > 0 && !exited) {
-            kill(pid, SIGKILL);
-            waitpid(pid, nullptr, 0);
-        }
-    }
-
-    // The window's id, once the program shows one titled "Velloc".
-    std::string findWindow() {
-        const auto deadline = std::chrono::steady_clock::now() + kDeadline;
-        std::string id;
-        while (id.empty() && std::chrono::steady_clock::now() < deadline) {
-            id = runCommand("xdotool search --name '^Velloc$' 2>/dev/null | head -n1");
-            std::this_thread::sleep_for(kPollPause);
-        }
-        return id;
-    }
-
-    // The exit status once the program has ended, or -1 if it is still running
-    // after the timeout.
-    int waitForExit() {
-        const auto deadline = std::chrono::steady_clock::now() + kDeadline;
-        while (std::chrono::steady_clock::now() < deadline) {
-            int status = 0;
-            if (waitpid(pid, &status, WNOHANG) == pid) {
-                exited = true;
-                return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-            }
-            std::this_thread::sleep_for(kPollPause);
-        }
-        return -1;
-    }
-
-  private:
-    pid_t pid = -1;
-    bool exited = false;
-};
-
-// What the window shows; saved in the test's folder to be looked at.
-sf::Image capture(const std::string& window, const std::string& name) {
-    const sf::Image image = readShownPixels(std::stoul(window), sf::IntRect(0, 0, 1024, 768));
-    image.saveToFile(testFolder() + "/" + name + ".png");
-    return image;
-}
-
-// Captures the window until the picture passes the check or the deadline
-// passes; the last capture either way.
-sf::Image captureWhen(const std::string& window, const std::string& name,
-                      const std::function<bool(const sf::Image&)>& shows) {
-    const auto deadline = std::chrono::steady_clock::now() + kDeadline;
-    sf::Image image = capture(window, name);
+// Reads the window until its picture passes the check or a deadline passes,
+// and saves the last picture in the test's folder.
+bool showsSoon(const std::string& window, const std::string& name,
+               const std::function<bool(const sf::Image&)>& shows) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    const sf::IntRect whole(0, 0, 1024, 768);
+    sf::Image image = readShownPixels(std::stoul(window), whole);
     while (!shows(image) && std::chrono::steady_clock::now() < deadline) {
-        std::this_thread::sleep_for(kPollPause);
-        image = capture(window, name);
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        image = readShownPixels(std::stoul(window), whole);
     }
-    return image;
+    savePicture(image, name + ".png");
+    return shows(image);
 }
 
-void pressKey(const std::string& window, const std::string& key) {
-    runCommand("xdotool windowfocus --sync " + window + " 2>/dev/null; xdotool key " + key);
+bool litIn(const sf::Image& image, int left, int top, int width, int height) {
+    return countLitPixels(image, sf::IntRect(left, top, width, height)) > 50;
 }
-
-}  // namespace
 
 TEST(Program, PlaysFromTitleToGameOverAndQuits) {
-    ASSERT_TRUE(haveDisplay()) << "no X display: run under xvfb-run";
-    Program program(VL_RUN_DIR);
-    const std::string window = program.findWindow();
-    ASSERT_FALSE(window.empty()) << "no window titled Velloc";
-    EXPECT_EQ(runCommand("xdotool getwindowgeometry " + window + " | grep Geometry"),
-              "  Geometry: 1024x768");
-    runCommand("xdotool mousemove --window " + window + " 512 384");
+    // Bounded: a failed check leaves the program to its timeout.
+    const std::unique_ptr<FILE, int (*)(FILE*)> program(
+        popen(("cd " + kRunFolder + " && timeout 30 ./velloc --ignored-argument 2>&1; " +
+               "echo exit $?")
+                  .c_str(),
+              "r"),
+        pclose);
+    ASSERT_NE(program, nullptr);
+    const std::string window = outputOf(
+        "timeout 10 xdotool search --sync --name '^Velloc$' 2>/dev/null | head -n1 | tr -d '\\n'");
+    ASSERT_FALSE(window.empty()) << "no window titled Velloc: run under xvfb-run";
+    EXPECT_EQ(outputOf("xdotool getwindowgeometry " + window + " | grep Geometry"),
+              "  Geometry: 1024x768\n");
+    outputOf("xdotool mousemove --window " + window + " 512 384");
+    const auto press = [&](const std::string& key) {
+        outputOf("xdotool windowfocus --sync " + window + " 2>/dev/null; xdotool key " + key);
+    };
 
     const auto drawn = [](const sf::Image& image) {
         return countLitPixels(image, sf::IntRect(0, 0, 1024, 768)) > 5000;
     };
-    const sf::Image title = captureWhen(window, "program-title", drawn);
-    ASSERT_EQ(title.getSize().x, 1024u);
-    EXPECT_TRUE(drawn(title)) << "the title screen is not drawn";
-
+    EXPECT_TRUE(showsSoon(window, "title", drawn)) << "the title screen is not drawn";
     // "Level 1" at the top centre, the player around cell (5, 12), a zombie
-    // around (70, 3).
-    const auto level_shown = [](const sf::Image& image) {
-        return countLitPixels(image, sf::IntRect(41 * 12 - 60, 0, 120, 32)) > 50 &&
-               countLitPixels(image, sf::IntRect(2 * 12, 9 * 32, 8 * 12, 5 * 32)) > 50 &&
-               countLitPixels(image, sf::IntRect(60 * 12, 0, 15 * 12, 6 * 32)) > 50;
-    };
-    pressKey(window, "p");
-    EXPECT_TRUE(level_shown(captureWhen(window, "program-level", level_shown)))
-        << "no level display, player or zombie";
+    // around (70, 3); then the game-over screen in the player's place.
+    press("p");
+    EXPECT_TRUE(showsSoon(window, "level", [](const sf::Image& image) {
+        return litIn(image, 41 * 12 - 60, 0, 120, 32) && litIn(image, 24, 9 * 32, 96, 160) &&
+               litIn(image, 60 * 12, 0, 180, 192);
+    })) << "no level display, player or zombie";
+    press("Escape");
+    EXPECT_TRUE(showsSoon(window, "game-over", [&](const sf::Image& image) {
+        return countLitPixels(image, sf::IntRect(24, 10 * 32, 96, 128)) == 0 && drawn(image);
+    })) << "no game-over screen in place of the player";
+    press("Escape");
 
-    const auto game_over = [&](const sf::Image& image) {
-        return countLitPixels(image, sf::IntRect(2 * 12, 10 * 32, 8 * 12, 4 * 32)) == 0 &&
-               drawn(image);
-    };
-    pressKey(window, "Escape");
-    EXPECT_TRUE(game_over(captureWhen(window, "program-gameover", game_over)))
-        << "no game-over screen in place of the player";
-
-    pressKey(window, "Escape");
-    EXPECT_EQ(program.waitForExit(), 0);
+    std::string output;
+    char buffer[256];
+    while (fgets(buffer, sizeof buffer, program.get()) != nullptr) {
+        output += buffer;
+    }
+    EXPECT_EQ(output, "exit 0\n");
 }
 
-TEST(Program, ExplainsAMissingFontAndFails) {
-    ASSERT_TRUE(haveDisplay()) << "no X display: run under xvfb-run";
+TEST(Program, ExplainsAMissingFontOrDisplayAndFails) {
     const std::string empty = testFolder();
-    const std::string output =
-        runCommand("cd " + empty + " && " + VL_RUN_DIR + "/velloc 2>&1; echo \"status=$?\"");
-    EXPECT_NE(output.find("velloc: cannot load font \"vl-font.ttf\" from " + empty),
-              std::string::npos)
-        << output;
-    EXPECT_NE(output.find("status=1"), std::string::npos) << output;
-    EXPECT_EQ(output.find("Failed to load"), std::string::npos) << "only the program's own line";
+    const std::string no_font = outputOf("cd " + empty + " && " + kVelloc + " 2>&1; echo $?");
+    EXPECT_EQ(no_font, "velloc: cannot load font \"vl-font.ttf\" from " + empty + "\n1\n");
+    EXPECT_EQ(outputOf("cd " + kRunFolder + " && DISPLAY=:987 ./velloc 2>&1; echo $?"),
+              "velloc: cannot open a window: no X display could be opened\n1\n");
 }
 
-TEST(Program, ExplainsAMissingDisplayAndFails) {
-    const std::string output = runCommand(std::string("cd ") + VL_RUN_DIR +
-                                          " && DISPLAY=:987 ./velloc 2>&1; echo \"status=$?\"");
-    EXPECT_NE(output.find("velloc: cannot open a window"), std::string::npos) << output;
-    EXPECT_NE(output.find("status=1"), std::string::npos) << output;
+// A copy of Velloc's run folder without the program, in the test's folder.
+fs::path copyRunFolder() {
+    const fs::path folder = testFolder();
+    fs::copy(kRunFolder + "/sprites", folder / "sprites");
+    fs::copy(kRunFolder + "/sounds", folder / "sounds");
+    fs::create_symlink(kRunFolder + "/music", folder / "music");
+    fs::create_symlink(kRunFolder + "/vl-font.ttf", folder / "vl-font.ttf");
+    return folder;
 }
+
+TEST(AssetReport, StartUpIsSilentUntilAnAssetBreaksThenGivesItOneLine) {
+    const fs::path folder = copyRunFolder();
+    EXPECT_EQ(runToEscape(folder, kVelloc, "^Velloc$"), "exit 0\n");
+    std::ofstream(folder / "sprites/player-spr.txt")
+        << "frames 1\nwidth 3\nheight 2\ncolor cyan\nslowdown 1\n O \n/|\nend\neof\n";
+    fs::remove(folder / "sounds/pew.wav");
+    const std::string row = "player-spr.txt:7: row 2 of frame 1 is 2 characters wide, expected 3\n";
+    EXPECT_EQ(runToEscape(folder, kVelloc, "^Velloc$"),
+              "velloc: sprites/" + row + "velloc: sounds/pew.wav: no such file\nexit 0\n");
+    // Without a font in the working folder, the tool finds the one beside it.
+    EXPECT_EQ(runToEscape(folder / "sprites", kTool + " show player-spr.txt",
+                          "^vl-sprite player-spr.txt$"),
+              row + "exit 0\n");
+}
+
+TEST(AssetReport, SpriteCheckPrintsFileLineMessageAndFailsOnAnyProblem) {
+    const std::string header = "frames 1\nwidth 1\nheight 1\ncolor ";
+    const std::string clean = writeTestFile("clean", header + "red\nslowdown 1\n*\nend\neof\n");
+    const std::string grey = writeTestFile("grey", header + "grey\nslowdown 1\n*\nend\neof\n");
+    const std::string open = writeTestFile("open", header + "red\nslowdown 1\n*\n");
+    const std::string gone = testFolder() + "/gone";
+    EXPECT_EQ(outputOf(kTool + " check " + clean + " " + grey + " " + open + " " + gone +
+                       " 2>&1; echo exit $?"),
+              grey +
+                  ":4: unknown colour \"grey\": use black, red, green, yellow, blue, magenta, "
+                  "cyan or white\n" +
+                  open + ":7: the file ends inside frame 1: expected \"end\"\n" + gone +
+                  ": no such file\nexit 1\n");
+    EXPECT_EQ(outputOf(kTool + " check " + clean + "; echo exit $?"), "exit 0\n");
+    for (const char* wrong : {"", "check", "show", "show a b", "draw a"}) {
+        EXPECT_EQ(outputOf(kTool + " " + wrong + " 2>&1; echo exit $?"),
+                  "usage: vl-sprite check FILE...\n       vl-sprite show FILE\nexit 2\n")
+            << wrong;
+    }
+}
+
+}  // namespace

@@ -7,22 +7,22 @@
 #include <SFML/Audio/SoundBuffer.hpp>
 
 #include <vl/vl.h>
-#include "TempFolder.h"
+#include "support/TestFolder.h"
 
 namespace {
 
 // A mono 22050 Hz tone of the given length, saved as a WAV file.
-std::string writeTone(const TempFolder& folder, const std::string& name, float seconds) {
+std::string writeTone(const std::string& name, float seconds) {
     constexpr unsigned kRate = 22050;
     std::vector<sf::Int16> samples(static_cast<size_t>(seconds * kRate));
     for (size_t i = 0; i < samples.size(); ++i) {
         samples[i] = static_cast<sf::Int16>(8000 * std::sin(static_cast<float>(i) * 0.1f));
     }
     sf::SoundBuffer buffer;
-    const std::string file = folder.path(name);
+    const std::string file = testFolder() + "/" + name;
     if (!buffer.loadFromSamples(samples.data(), samples.size(), 1, kRate) ||
         !buffer.saveToFile(file)) {
-        throw std::runtime_error("cannot write " + file);
+        ADD_FAILURE() << "cannot write " << file;
     }
     return file;
 }
@@ -34,10 +34,9 @@ std::string loadProblem() {
 }
 
 TEST(Audio, SoundTableFindsByLabelAndRefusesWhenFull) {
-    TempFolder folder;
-    const std::string long_tone = writeTone(folder, "long.wav", 3.0f);
-    const std::string short_tone = writeTone(folder, "short.wav", 0.05f);
-    const std::string not_sound = folder.write("text.wav", "frames 1\n");
+    const std::string long_tone = writeTone("long.wav", 3.0f);
+    const std::string short_tone = writeTone("short.wav", 0.05f);
+    const std::string not_sound = writeTestFile("text.wav", "frames 1\n");
     vl::ResourceManager& resources = vl::ResourceManager::getInstance();
 
     ASSERT_EQ(resources.loadSound(long_tone, "blip"), 0);
@@ -45,8 +44,8 @@ TEST(Audio, SoundTableFindsByLabelAndRefusesWhenFull) {
     ASSERT_NE(blip, nullptr);
     const int count = resources.getSoundCount();
 
-    EXPECT_EQ(resources.loadSound(folder.path("missing.wav"), "missing"), -1);
-    EXPECT_EQ(loadProblem(), folder.path("missing.wav") + ": no such file");
+    EXPECT_EQ(resources.loadSound(testFolder() + "/missing.wav", "missing"), -1);
+    EXPECT_EQ(loadProblem(), testFolder() + "/missing.wav: no such file");
     EXPECT_EQ(resources.loadSound(not_sound, "text"), -1);
     EXPECT_EQ(loadProblem(),
               not_sound + ": not a sound file that can be decoded (WAV, OGG or FLAC)");
@@ -79,14 +78,13 @@ TEST(Audio, SoundTableFindsByLabelAndRefusesWhenFull) {
 }
 
 TEST(Audio, MusicTableFindsByLabelAndRefusesWhenFull) {
-    TempFolder folder;
-    const std::string tone = writeTone(folder, "tune.wav", 3.0f);
+    const std::string tone = writeTone("tune.wav", 3.0f);
     vl::ResourceManager& resources = vl::ResourceManager::getInstance();
 
     const int count = resources.getMusicCount();
     EXPECT_EQ(resources.loadMusic(tone, ""), -1);
     EXPECT_EQ(loadProblem(), tone + ": music needs a label");
-    EXPECT_EQ(resources.loadMusic(folder.path("missing.wav"), "missing"), -1);
+    EXPECT_EQ(resources.loadMusic(testFolder() + "/missing.wav", "missing"), -1);
     EXPECT_EQ(resources.getMusicCount(), count);
     EXPECT_EQ(resources.getMusic(""), nullptr);
     EXPECT_EQ(resources.getMusic("missing"), nullptr);

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include <vl/vl.h>
-#include "TempFolder.h"
+#include "support/TestFolder.h"
 
 namespace {
 
@@ -115,11 +115,10 @@ void expectFrames(const vl::Sprite& sprite, const Loaded& expected) {
 }
 
 TEST(SpriteFile, LoadsEveryKindOfFileAsTheFormatSays) {
-    TempFolder folder;
     vl::ResourceManager& resources = vl::ResourceManager::getInstance();
     for (const LoadCase& c : kLoadCases) {
         SCOPED_TRACE(c.name);
-        const std::string file = folder.write(c.name + "-spr.txt", c.text);
+        const std::string file = writeTestFile(c.name + "-spr.txt", c.text);
         const int count_before = resources.getSpriteCount();
         ASSERT_EQ(resources.loadSprite(file, c.name), 0);
         EXPECT_EQ(resources.getSpriteCount(), count_before + 1);
@@ -144,24 +143,22 @@ std::vector<std::string> problemLines(const vl::ProblemList& problems) {
 }
 
 TEST(SpriteFile, FilesThatCannotBeReadLoadNothingAndSayWhy) {
-    TempFolder folder;
     vl::ResourceManager& resources = vl::ResourceManager::getInstance();
     const int count_before = resources.getSpriteCount();
-    EXPECT_EQ(resources.loadSprite(folder.path("missing-spr.txt"), "missing"), -1);
+    EXPECT_EQ(resources.loadSprite(testFolder() + "/missing-spr.txt", "missing"), -1);
     EXPECT_EQ(problemLines(resources.getLoadProblems()),
-              std::vector<std::string>{folder.path("missing-spr.txt") + ": no such file"});
-    EXPECT_EQ(resources.loadSprite(folder.path(""), "folder"), -1);
+              std::vector<std::string>{testFolder() + "/missing-spr.txt: no such file"});
+    EXPECT_EQ(resources.loadSprite(testFolder() + "/", "folder"), -1);
     EXPECT_EQ(problemLines(resources.getLoadProblems()),
-              std::vector<std::string>{folder.path("") + ": a folder, not a file"});
+              std::vector<std::string>{testFolder() + "/: a folder, not a file"});
     EXPECT_EQ(resources.getSpriteCount(), count_before);
     EXPECT_EQ(resources.getSprite("missing"), nullptr);
 }
 
 TEST(SpriteFile, TheFirstSpriteLoadedUnderALabelIsFound) {
-    TempFolder folder;
     vl::ResourceManager& resources = vl::ResourceManager::getInstance();
-    ASSERT_EQ(resources.loadSprite(folder.write("a-spr.txt", redWith("color red")), "twin"), 0);
-    ASSERT_EQ(resources.loadSprite(folder.write("b-spr.txt", redWith("color blue")), "twin"), 0);
+    ASSERT_EQ(resources.loadSprite(writeTestFile("a-spr.txt", redWith("color red")), "twin"), 0);
+    ASSERT_EQ(resources.loadSprite(writeTestFile("b-spr.txt", redWith("color blue")), "twin"), 0);
     EXPECT_EQ(resources.getSprite("twin")->getColor(), vl::Red);
     EXPECT_EQ(resources.getLoadProblems().getProblems().at(0).message,
               "the label \"twin\" is taken: the sprite loaded first under it is found");

@@ -34,6 +34,14 @@ PixelDifference comparePixels(const sf::Image& a, const sf::Image& b);
 // the file in the test's report.
 void savePicture(const sf::Image& image, const std::string& name);
 
+// Reads what the X server shows of an area of the window with that X id: the
+// presented frame, as opposed to the back buffer that captureFrame reads.
+// Where another window covers it the result is that window's pixels. An empty
+// image when the area is not wholly on the screen.
+sf::Image readShownPixels(unsigned long window, sf::IntRect area);
+// The screen's size in pixels; (0, 0) without an X display.
+sf::Vector2u screenSize();
+
 namespace sf {
 // Readable rectangles in test failures.
 inline void PrintTo(const IntRect& rect, std::ostream* out) {

@@ -4,6 +4,7 @@
 #include <stdlib.h>
 
 #include <filesystem>
+#include <fstream>
 #include <vector>
 
 const std::string& testFolder() {
@@ -21,4 +22,12 @@ const std::string& testFolder() {
         folder = mkdtemp(buffer.data()) == nullptr ? "" : buffer.data();
     }
     return folder;
+}
+
+std::string writeTestFile(const std::string& name, const std::string& text) {
+    const std::string file = testFolder() + "/" + name;
+    std::ofstream out(file, std::ios::binary);
+    out << text;
+    EXPECT_TRUE(out.good()) << "cannot write " << file;
+    return file;
 }

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <memory>
-
+#include "support/DisplaySprites.h"
 #include "support/WorldFixture.h"
 
 using vl::Box;
@@ -31,13 +30,8 @@ TEST_F(ObjectTest, VelocityAndSprites) {
     EXPECT_EQ(object->getSpeed(), 0);
     EXPECT_EQ(object->getDirection(), Vector(0, 0));
 
-    auto sprite = std::make_unique<vl::Sprite>(1);
-    sprite->setWidth(5);
-    sprite->setHeight(3);
-    sprite->setLabel("five-by-three");
-    vl::ResourceManager& resources = vl::ResourceManager::getInstance();
-    EXPECT_EQ(resources.registerSprite(nullptr), -1);
-    EXPECT_EQ(resources.registerSprite(std::move(sprite)), 0);
+    EXPECT_EQ(vl::ResourceManager::getInstance().registerSprite(nullptr), -1);
+    registerTestSprite("five-by-three", 5, 3, vl::White, 1, {std::string(15, '#')});
     EXPECT_EQ(object->setSprite("no such sprite"), -1);
     EXPECT_EQ(object->getAnimation().sprite, nullptr);
     ASSERT_EQ(object->setSprite("five-by-three"), 0);
