@@ -9,8 +9,11 @@ namespace vl {
 /// character, and the colour it was drawn in (a colour outside the eight is
 /// already replaced by the colour last used).
 struct CellRecord {
+    /// The world position given to drawCell.
     Vector position;
+    /// The character drawn.
     char ch = ' ';
+    /// The colour it was drawn in.
     Color color = kDefaultColor;
 };
 

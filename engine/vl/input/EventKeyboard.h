@@ -6,7 +6,7 @@
 
 namespace vl {
 
-// The engine's keyboard keys.
+/// The engine's keyboard keys.
 enum class Key : int32_t {
     Undefined = -1,
     Space = 0,
@@ -85,22 +85,27 @@ enum class Key : int32_t {
 
 enum class KeyAction : int32_t {
     Undefined = -1,
-    Pressed = 0,   // the key went down
-    Released = 1,  // the key went up
-    Held = 2,      // the key is down at this frame's sampling
+    Pressed = 0,   ///< the key went down
+    Released = 1,  ///< the key went up
+    Held = 2,      ///< the key is down at this frame's sampling
 };
 
-// A key that went down or up, or is held down this frame.
+/// A key that went down or up, or is held down this frame.
 class EventKeyboard : public Event {
   public:
     EventKeyboard() { setType(kKeyboardEvent); }
+    /// An event saying that key had action.
     EventKeyboard(Key key_value, KeyAction action_value) : key(key_value), action(action_value) {
         setType(kKeyboardEvent);
     }
 
+    /// The key: Undefined for a key the engine does not know.
     Key getKey() const { return key; }
+    /// Sets the key getKey returns.
     void setKey(Key new_key) { key = new_key; }
+    /// Pressed, Released, or Held (W, A, S and D only).
     KeyAction getAction() const { return action; }
+    /// Sets the action getAction returns.
     void setAction(KeyAction new_action) { action = new_action; }
 
   private:

@@ -8,16 +8,17 @@
 
 namespace vl {
 
-// Turns the window's keyboard and mouse activity into engine events once per
-// frame and broadcasts them to every object.
+/// Turns the window's keyboard and mouse activity into engine events once per
+/// frame and broadcasts them to every object.
 class InputManager : public Manager {
   public:
+    /// The one input manager, built on first use.
     static InputManager& getInstance();
     ~InputManager() override;
 
-    // Needs a started display and world; switches key repeat off.
+    /// Needs a started display and world; switches key repeat off.
     int startUp() override;
-    // Switches key repeat back on.
+    /// Switches key repeat back on.
     void shutDown() override;
 
     /// Drains the window's events, then, only while the window has the
@@ -31,7 +32,7 @@ class InputManager : public Manager {
     sf::RenderWindow* window = nullptr;
 };
 
-// The engine key for an SFML key code; Undefined for keys the engine lacks.
+/// The engine key for an SFML key code; Undefined for keys the engine lacks.
 Key translateKey(sf::Keyboard::Key code);
 
 }  // namespace vl

@@ -4,7 +4,7 @@
 
 namespace vl {
 
-// The eight drawing colours of the engine.
+/// The eight drawing colours of the engine.
 enum Color : int32_t {
     Black = 0,
     Red = 1,

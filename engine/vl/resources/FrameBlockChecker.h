@@ -35,16 +35,16 @@ class FrameBlockChecker {
     int height;
     int frame_count;
     int frames_line;
-    // The block being read, counted from 1, and its rows so far.
+    /// The block being read, counted from 1, and its rows so far.
     int frame = 1;
     int rows = 0;
-    // The line of "eof" once seen, and whether text after it was reported.
+    /// The line of "eof" once seen, and whether text after it was reported.
     int file_end_line = 0;
     bool reported_text_after_end = false;
-    // The line of an "eof" that began the block being read, which may be its
-    // first row or the file's last line.
+    /// The line of an "eof" that began the block being read, which may be its
+    /// first row or the file's last line.
     int row_or_file_end_line = 0;
-    // Whether any problem of the blocks was reported.
+    /// Whether any problem of the blocks was reported.
     bool reported = false;
 };
 

@@ -25,9 +25,11 @@ class ProblemList {
     const std::vector<Problem>& getProblems() const { return problems; }
     /// Every problem added, those left out included.
     int getCount() const { return count; }
+    /// Whether no problem was added.
     bool empty() const { return count == 0; }
     /// True once the list keeps no more problems and only counts them.
     bool isFull() const { return count > kMaxProblemsPerFile; }
+    /// The file the problems are about.
     const std::string& getFile() const { return file; }
 
   private:

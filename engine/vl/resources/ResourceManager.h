@@ -16,29 +16,36 @@ constexpr int kMaxSprites = 1000;
 constexpr int kMaxSounds = 100;
 constexpr int kMaxMusic = 50;
 
-// The registry of sprites, sound effects and music, found by label (exact,
-// case-sensitive; the first entry loaded under a label wins). Nothing is
-// unloaded before the program ends, so the pointers it hands out stay valid.
+/// The registry of sprites, sound effects and music, found by label (exact,
+/// case-sensitive; the first entry loaded under a label wins). Nothing is
+/// unloaded before the program ends, so the pointers it hands out stay valid.
 class ResourceManager : public Manager {
   public:
+    /// The one resource manager, built on first use.
     static ResourceManager& getInstance();
     ~ResourceManager() override;
 
     /// Reads a sprite file and registers the sprite under label. -1 when the
     /// file has no usable header or the sprite table is full.
     int loadSprite(std::string file_name, std::string label);
+    /// The first sprite loaded under label, or null. It lives until the program ends.
     const Sprite* getSprite(const std::string& label) const;
 
     /// -1 when the table is full or the file is not a readable sound.
     int loadSound(std::string file_name, std::string label);
+    /// The first sound loaded under label, or null. It lives until the program ends.
     Sound* getSound(const std::string& label);
 
     /// -1 for an empty label, a full table or a file that cannot be streamed.
     int loadMusic(std::string file_name, std::string label);
+    /// The first music loaded under label, or null. It lives until the program ends.
     Music* getMusic(const std::string& label);
 
+    /// Sprites registered so far, at most kMaxSprites.
     int getSpriteCount() const { return sprite_count; }
+    /// Sounds loaded so far, at most kMaxSounds.
     int getSoundCount() const { return sound_count; }
+    /// Pieces of music loaded so far, at most kMaxMusic.
     int getMusicCount() const { return music_count; }
 
     /// What was wrong with the file of the latest load of a sprite, sound or
@@ -62,8 +69,8 @@ class ResourceManager : public Manager {
     ProblemList load_problems;
 };
 
-// Plays the sound or music registered under label, if any: a missing asset is
-// skipped silently.
+/// Plays the sound or music registered under label, if any: a missing asset is
+/// skipped silently.
 void playSound(const std::string& label);
 void playMusic(const std::string& label, bool loop);
 void stopMusic(const std::string& label);

@@ -4,8 +4,8 @@
 
 namespace vl {
 
-/// An axis-aligned rectangle covering corner to corner + (horizontal,
-/// vertical), edges included.
+/// An axis-aligned rectangle covering corner to corner + (horizontal, vertical),
+/// edges included.
 class Box {
   public:
     /// The top-left corner, in cells.
@@ -16,8 +16,7 @@ class Box {
     float vertical = 0;
 
     Box() = default;
-    /// The box from corner_value to corner_value + (horizontal_value,
-    /// vertical_value).
+    /// The box from corner_value to corner_value + (horizontal_value, vertical_value).
     Box(Vector corner_value, float horizontal_value, float vertical_value)
         : corner(corner_value), horizontal(horizontal_value), vertical(vertical_value) {}
 };

@@ -4,7 +4,7 @@
 
 namespace vl {
 
-// Sent to an object on the move that takes its box out of the world.
+/// Sent to an object on the move that takes its box out of the world.
 class EventOut : public Event {
   public:
     EventOut() : Event(kOutEvent) {}

@@ -10,8 +10,8 @@ namespace vl {
 /// shows (additive) or to show value instead.
 class EventView : public Event {
   public:
-    /// A value event for the displays whose view string is view_tag: add amount,
-    /// or show it when is_additive is false.
+    /// A value event for the displays whose view string is view_tag: add amount, or show it when
+    /// is_additive is false.
     EventView(std::string view_tag, int amount, bool is_additive = true)
         : tag(std::move(view_tag)), value(amount), additive(is_additive) {
         setType(kViewEvent);

@@ -18,8 +18,7 @@ enum class Solidness : int32_t {
     Intangible = 2,  ///< takes part in no collision
 };
 
-/// Objects are drawn by altitude, 0 first (furthest back) and kMaxAltitude
-/// last.
+/// Objects are drawn by altitude, 0 first (furthest back) and kMaxAltitude last.
 constexpr int kMaxAltitude = 5;
 
 /// Base of everything that lives in the world. Game code creates objects with

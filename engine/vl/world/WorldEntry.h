@@ -6,13 +6,9 @@ namespace vl {
 
 /// A span of grid cells, first to last on each axis, both included.
 struct CellSpan {
-    /// The leftmost column of the span.
     int first_column = 0;  ///< leftmost column
-    /// The top row of the span.
     int first_row = 0;     ///< top row
-    /// The rightmost column; below first_column for an empty span.
     int last_column = -1;  ///< rightmost column
-    /// The bottom row; below first_row for an empty span.
     int last_row = -1;     ///< bottom row
 
     /// Whether both spans cover the same cells.

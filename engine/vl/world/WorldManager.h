@@ -38,7 +38,8 @@ class WorldManager : public Manager {
     void addObject(Object* object);
     /// Removes the object's first entry from the list.
     void removeObject(Object* object);
-    /// Every object in the world, in the order they entered it. Take a copy to iterate while objects may come or go.
+    /// Every object in the world, in the order they entered it. Take a copy to iterate while
+    /// objects may come or go.
     const ObjectList& allObjects() const { return objects; }
     /// Every object whose type name is exactly type, in list order.
     ObjectList collectByType(const std::string& type) const;
