@@ -37,8 +37,8 @@ class Actor : public vl::Object {
         }
     }
     int handleEvent(const vl::Event* event) override {
-        const auto* hit = static_cast<const vl::EventCollision*>(event);
         if (event->getType() == vl::kCollisionEvent) {
+            const auto* hit = static_cast<const vl::EventCollision*>(event);
             journal << serial << " hit " << static_cast<Actor*>(hit->getMover())->serial << '>'
                     << static_cast<Actor*>(hit->getOther())->serial << '\n';
         } else if (event->getType() == vl::kOutEvent) {
