@@ -23,8 +23,6 @@ TEST_F(FontAsset, EveryPrintableGlyphInksOnlyItsOwnCell) {
         vl::DisplayManager::getInstance().drawCell(cellOf(c), c, vl::White);
     }
     const sf::Image frame = vl::DisplayManager::getInstance().captureFrame();
-    int leftmost = width;
-    int rightmost = -1;
     for (char c = '!'; c <= '~'; ++c) {
         const int left = static_cast<int>(cellOf(c).x) * width;
         const int top = static_cast<int>(cellOf(c).y) * height;
@@ -34,14 +32,10 @@ TEST_F(FontAsset, EveryPrintableGlyphInksOnlyItsOwnCell) {
                     frame.getPixel(static_cast<unsigned>(x), static_cast<unsigned>(y));
                 if (std::max({p.r, p.g, p.b}) > 255 / 10) {
                     EXPECT_TRUE(x >= left && x < left + width) << c << " inks pixel " << x - left;
-                    leftmost = std::min(leftmost, x - left);
-                    rightmost = std::max(rightmost, x - left);
                 }
             }
         }
     }
-    std::cout << "glyph ink lies in pixels " << leftmost << " to " << rightmost << " of a " << width
-              << "-pixel cell\n";
 }
 
 }  // namespace

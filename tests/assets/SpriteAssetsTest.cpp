@@ -70,12 +70,10 @@ TEST(SpriteAssets, FightersAreSmallAndTurretsTellApart) {
     const vl::Sprite* three = loadFromRunFolder("threeturret-spr.txt");
     const vl::Sprite* machine = loadFromRunFolder("machineturret-spr.txt");
     ASSERT_TRUE(sniper && three && machine);
-    EXPECT_NE(sniper->getColor(), three->getColor());
-    EXPECT_NE(sniper->getColor(), machine->getColor());
-    EXPECT_NE(three->getColor(), machine->getColor());
-    EXPECT_NE(sniper->getFrame(0).getCells(), three->getFrame(0).getCells());
-    EXPECT_NE(sniper->getFrame(0).getCells(), machine->getFrame(0).getCells());
-    EXPECT_NE(three->getFrame(0).getCells(), machine->getFrame(0).getCells());
+    for (const auto& [a, b] : {std::pair(sniper, three), {sniper, machine}, {three, machine}}) {
+        EXPECT_NE(a->getColor(), b->getColor()) << a->getLabel() << " and " << b->getLabel();
+        EXPECT_NE(a->getFrame(0).getCells(), b->getFrame(0).getCells()) << a->getLabel();
+    }
 }
 
 }  // namespace

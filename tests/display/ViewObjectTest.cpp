@@ -8,36 +8,26 @@ namespace {
 class ViewObjectTest : public WorldFixture {};
 
 TEST_F(ViewObjectTest, NineLocationsWithAndWithoutBorder) {
-    const float left = 82.0f / 6;
-    const float right = (82.0f * 5) / 6;
-    const struct {
-        vl::ViewLocation location;
-        vl::Vector bordered;
-        vl::Vector plain;
-    } places[] = {
-        {vl::TopLeft, vl::Vector(left, 1), vl::Vector(left, 0)},
-        {vl::TopCenter, vl::Vector(41, 1), vl::Vector(41, 0)},
-        {vl::TopRight, vl::Vector(right, 1), vl::Vector(right, 0)},
-        {vl::CenterLeft, vl::Vector(left, 12), vl::Vector(left, 12)},
-        {vl::CenterCenter, vl::Vector(41, 12), vl::Vector(41, 12)},
-        {vl::CenterRight, vl::Vector(right, 12), vl::Vector(right, 12)},
-        {vl::BottomLeft, vl::Vector(left, 21), vl::Vector(left, 22)},
-        {vl::BottomCenter, vl::Vector(41, 21), vl::Vector(41, 22)},
-        {vl::BottomRight, vl::Vector(right, 21), vl::Vector(right, 22)},
-    };
+    // The locations count row by row from the top: left, centre, right.
+    const float columns[] = {82.0f / 6, 41, (82.0f * 5) / 6};
+    const float bordered_rows[] = {1, 12, 21};
+    const float plain_rows[] = {0, 12, 22};
     auto* view = new vl::ViewObject;
     EXPECT_EQ(view->getPosition(), vl::Vector(41, 1));
     EXPECT_EQ(view->getSolidness(), vl::Solidness::Intangible);
     EXPECT_EQ(view->getAltitude(), vl::kMaxAltitude);
-    for (const auto& place : places) {
-        SCOPED_TRACE(place.location);
-        view->setLocation(place.location);
-        EXPECT_EQ(view->getPosition(), place.bordered);
+    for (int i = vl::TopLeft; i <= vl::BottomRight; ++i) {
+        SCOPED_TRACE(i);
+        const auto location = static_cast<vl::ViewLocation>(i);
+        const vl::Vector bordered(columns[i % 3], bordered_rows[i / 3]);
+        const vl::Vector plain(columns[i % 3], plain_rows[i / 3]);
+        view->setLocation(location);
+        EXPECT_EQ(view->getPosition(), bordered);
         view->setBorder(false);
         view->setBorder(false);
-        EXPECT_EQ(view->getPosition(), place.plain);
-        view->setLocation(place.location);
-        EXPECT_EQ(view->getPosition(), place.plain);
+        EXPECT_EQ(view->getPosition(), plain);
+        view->setLocation(location);
+        EXPECT_EQ(view->getPosition(), plain);
         view->setBorder(true);
     }
     for (const int outside : {9, -1}) {

@@ -46,11 +46,10 @@ TEST_F(LevelTest, EveryLayoutHasItsEnemies) {
         const vl::ObjectList turrets = vl::WorldManager::getInstance().collectByType("Turret");
         ASSERT_EQ(turrets.count(), static_cast<int>(e.turrets.size())) << "level " << number;
         for (int i = 0; i < turrets.count(); ++i) {
-            EXPECT_EQ(turrets[i]->getPosition(), e.turrets[static_cast<size_t>(i)].second);
+            const auto& [label, position] = e.turrets[static_cast<size_t>(i)];
+            EXPECT_EQ(turrets[i]->getPosition(), position) << "level " << number;
             EXPECT_EQ(turrets[i]->getAnimation().sprite,
-                      vl::ResourceManager::getInstance().getSprite(
-                          e.turrets[static_cast<size_t>(i)].first))
-                << "level " << number;
+                      vl::ResourceManager::getInstance().getSprite(label));
         }
     }
 }

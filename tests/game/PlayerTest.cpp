@@ -77,8 +77,7 @@ TEST_F(PlayerTest, FiresEveryEighteenFramesTowardTheReticle) {
         stepFrame();
     }
     EXPECT_EQ(shots, (std::vector<int>{19, 37, 55}));
-    const vl::ObjectList bullets = vl::WorldManager::getInstance().collectByType("Bullet");
-    auto* bullet = static_cast<Bullet*>(bullets[bullets.count() - 1]);
+    auto* bullet = lastOfType<Bullet>("Bullet");
     EXPECT_EQ(bullet->getOwner(), "Player");
     // Aimed at two cells right of and one below the reticle: along (17, -6).
     Vector expected(17, -6);

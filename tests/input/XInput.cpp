@@ -60,22 +60,6 @@ void releaseAll() {
     run("keyup --delay 0 w a s d Left Alt_L 1 0 p F12 mouseup 1 mouseup 2 mouseup 3");
 }
 
-std::chrono::milliseconds repeatingHold() {
-    Display* display = connection();
-    if (display == nullptr) {
-        return std::chrono::milliseconds(0);
-    }
-    XKeyboardState keyboard{};
-    XGetKeyboardControl(display, &keyboard);
-    unsigned delay = 0;
-    unsigned interval = 0;
-    if (keyboard.global_auto_repeat != AutoRepeatModeOn ||
-        !XkbGetAutoRepeatRate(display, XkbUseCoreKbd, &delay, &interval)) {
-        return std::chrono::milliseconds(0);
-    }
-    return std::chrono::milliseconds(delay + 5 * interval);
-}
-
 QuickKeyRepeat::QuickKeyRepeat() {
     Display* display = connection();
     saved = display != nullptr && XkbGetAutoRepeatRate(display, XkbUseCoreKbd, &delay, &interval);

@@ -20,11 +20,10 @@ bool run(const std::string& arguments);
 bool focus(unsigned long window);
 // Lets go of every key and button the tests hold.
 void releaseAll();
-// How long a key must be held for the X server to repeat it several times;
-// zero when the server does not repeat keys.
-std::chrono::milliseconds repeatingHold();
 // Makes the server repeat held keys after a short delay while it lives, then
-// puts back the server's own delay and interval.
+// puts back the server's own delay and interval. A key held for
+// kRepeatingHold then repeats several times.
+constexpr std::chrono::milliseconds kRepeatingHold(300);
 class QuickKeyRepeat {
   public:
     QuickKeyRepeat();

@@ -131,7 +131,6 @@ fs::path copyRunFolder() {
 
 TEST(AssetReport, StartUpIsSilentUntilAnAssetBreaksThenGivesItOneLine) {
     const fs::path folder = copyRunFolder();
-    EXPECT_EQ(runToEscape(folder, kVelloc, "^Velloc$"), "exit 0\n");
     std::ofstream(folder / "sprites/player-spr.txt")
         << "frames 1\nwidth 3\nheight 2\ncolor cyan\nslowdown 1\n O \n/|\nend\neof\n";
     fs::remove(folder / "sounds/pew.wav");

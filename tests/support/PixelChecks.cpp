@@ -29,8 +29,8 @@ sf::IntRect clipToImage(const sf::Image& image, sf::IntRect area) {
     return clipped;
 }
 
-}  // namespace
-
+// The part of a cell (in view cells) that only its own glyph inks: inside its
+// black background, clear of the neighbours' overhanging bold strokes.
 sf::IntRect cellInkArea(vl::Vector cell) {
     const vl::Vector pixel = vl::cellsToPixels(cell);
     const int left = static_cast<int>(std::floor(pixel.x)) + kInkInsetLeft;
@@ -52,6 +52,8 @@ int countPixels(const sf::Image& image, sf::IntRect area, sf::Color color) {
     return count;
 }
 
+}  // namespace
+
 int countLitPixels(const sf::Image& image, sf::IntRect area) {
     const sf::IntRect clipped = clipToImage(image, area);
     return clipped.width * clipped.height - countPixels(image, clipped, sf::Color::Black);
@@ -59,10 +61,6 @@ int countLitPixels(const sf::Image& image, sf::IntRect area) {
 
 bool cellHasInk(const sf::Image& image, vl::Vector cell, sf::Color color) {
     return countPixels(image, cellInkArea(cell), color) >= kMinimumStroke;
-}
-
-bool cellIsBlank(const sf::Image& image, vl::Vector cell) {
-    return countLitPixels(image, cellInkArea(cell)) == 0;
 }
 
 PixelDifference comparePixels(const sf::Image& a, const sf::Image& b) {

@@ -10,17 +10,10 @@
 
 // Pixel rules of the 12 x 32 character cells, for checking window captures.
 
-// The part of a cell (in view cells) that only its own glyph inks: inside its
-// black background, clear of the neighbours' overhanging bold strokes.
-sf::IntRect cellInkArea(vl::Vector cell);
-
-int countPixels(const sf::Image& image, sf::IntRect area, sf::Color color);
 // Pixels of area that are not black.
 int countLitPixels(const sf::Image& image, sf::IntRect area);
 // True when the cell's ink area holds a stroke of that exact colour.
 bool cellHasInk(const sf::Image& image, vl::Vector cell, sf::Color color);
-// True when the cell's ink area is black.
-bool cellIsBlank(const sf::Image& image, vl::Vector cell);
 
 // How many pixels differ, and where the first one is (empty when none does;
 // a size mismatch is a difference too).

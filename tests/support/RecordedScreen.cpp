@@ -1,5 +1,6 @@
 #include "support/RecordedScreen.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "support/WorldFixture.h"
@@ -26,20 +27,15 @@ std::string joinTrimmed(std::vector<std::string> lines) {
 char mostUsedColor(const std::vector<std::string>& characters,
                    const std::vector<std::string>& colors) {
     const std::string letters = "krgybmcw";
-    std::vector<int> counts(letters.size(), 0);
+    // One count more, for characters without a colour letter.
+    std::vector<int> counts(letters.size() + 1, 0);
     for (size_t y = 0; y < colors.size(); ++y) {
         for (size_t x = 0; x < colors[y].size(); ++x) {
-            const size_t letter = letters.find(colors[y][x]);
-            if (characters[y][x] != ' ' && letter != std::string::npos) {
-                ++counts[letter];
-            }
+            counts[std::min(letters.find(colors[y][x]), letters.size())] += characters[y][x] != ' ';
         }
     }
-    size_t most = 0;
-    for (size_t i = 1; i < counts.size(); ++i) {
-        most = counts[i] > counts[most] ? i : most;
-    }
-    return counts[most] > 0 ? letters[most] : ' ';
+    const auto most = std::max_element(counts.begin(), counts.end() - 1);
+    return *most > 0 ? letters[static_cast<size_t>(most - counts.begin())] : ' ';
 }
 
 std::string compactScreen(const std::vector<vl::CellRecord>& cells) {

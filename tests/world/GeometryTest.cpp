@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 
 #include <vl/vl.h>
@@ -31,15 +30,4 @@ TEST(Geometry, BoxesOverlapInclusivelyAndSymmetrically) {
     EXPECT_TRUE(vl::boxesOverlap(point, point));
     const Box nan_box(Vector(std::numeric_limits<float>::quiet_NaN(), 0), 1, 1);
     EXPECT_FALSE(vl::boxesOverlap(unit, nan_box));
-}
-
-TEST(Geometry, NormalisingKeepsTheDirectionAndLeavesZeroAlone) {
-    Vector v(3, 4);
-    EXPECT_FLOAT_EQ(v.magnitude(), 5);
-    v.normalize();
-    EXPECT_FLOAT_EQ(v.x, 0.6f);
-    EXPECT_FLOAT_EQ(v.y, 0.8f);
-    Vector zero;
-    zero.normalize();
-    EXPECT_EQ(zero, Vector(0, 0));
 }

@@ -24,8 +24,7 @@ TEST_F(ObjectTest, VelocityAndSprites) {
     object->setVelocity(Vector(3, 4));
     EXPECT_FLOAT_EQ(object->getSpeed(), 5);
     EXPECT_FLOAT_EQ(object->getDirection().x, 0.6f);
-    EXPECT_FLOAT_EQ(object->velocity().x, 3);
-    EXPECT_FLOAT_EQ(object->velocity().y, 4);
+    EXPECT_FLOAT_EQ(object->getDirection().y, 0.8f);
     object->setVelocity(Vector(0, 0));
     EXPECT_EQ(object->getSpeed(), 0);
     EXPECT_EQ(object->getDirection(), Vector(0, 0));
