@@ -36,10 +36,6 @@ const vl::Sprite* loadFromRunFolder(const std::string& file) {
     return resources.getSprite(label);
 }
 
-bool isBlank(const std::string& cells) {
-    return cells.find_first_not_of(' ') == std::string::npos;
-}
-
 TEST(SpriteAssets, EveryFileLoadsWholeAndVisible) {
     for (const SpriteAsset& asset : kSprites) {
         SCOPED_TRACE(asset.file);
@@ -47,7 +43,8 @@ TEST(SpriteAssets, EveryFileLoadsWholeAndVisible) {
         ASSERT_NE(sprite, nullptr);
         EXPECT_NE(sprite->getColor(), vl::Black);
         for (int i = 0; i < sprite->getFrameCount(); ++i) {
-            EXPECT_FALSE(isBlank(sprite->getFrame(i).getCells())) << "frame " << i;
+            EXPECT_NE(sprite->getFrame(i).getCells().find_first_not_of(' '), std::string::npos)
+                << "frame " << i << " is blank";
         }
         if (asset.collides) {
             EXPECT_EQ(sprite->getWidth() / 2, sprite->getHeight() / 2);

@@ -65,7 +65,7 @@ TEST_F(PlayerTest, StaysInsideTheField) {
 }
 
 TEST_F(PlayerTest, FiresEveryEighteenFramesTowardTheReticle) {
-    sendPointer(Vector(20 * 12, 5 * 32));  // the reticle to cell (20, 5)
+    sendPointer(Vector(20 * 12 + 6, 5 * 32 + 8));  // the reticle to (20.5, 5.25)
     std::vector<int> shots;
     for (int frame = 1; frame <= 60; ++frame) {
         const int before = countOfType("Bullet");
@@ -79,8 +79,8 @@ TEST_F(PlayerTest, FiresEveryEighteenFramesTowardTheReticle) {
     EXPECT_EQ(shots, (std::vector<int>{19, 37, 55}));
     auto* bullet = lastOfType<Bullet>("Bullet");
     EXPECT_EQ(bullet->getOwner(), "Player");
-    // Aimed at two cells right of and one below the reticle: along (17, -6).
-    Vector expected(17, -6);
+    // Aimed at two cells right of and one below the reticle: along (17.5, -5.75).
+    Vector expected(17.5f, -5.75f);
     expected.normalize();
     EXPECT_FLOAT_EQ(bullet->getDirection().x, expected.x);
     EXPECT_FLOAT_EQ(bullet->getDirection().y, expected.y);
@@ -96,16 +96,5 @@ TEST_F(PlayerTest, OwnBulletsAreHarmlessTurretBulletsKill) {
     theirs->setPosition(player->getPosition());
     stepFrames(4);  // found by the player's in-place test
     EXPECT_EQ(countOfType("Player"), 0);
-    EXPECT_EQ(countOfType("Reticle"), 0);
     EXPECT_EQ(countOfType("GameOver"), 1);
-}
-
-TEST_F(PlayerTest, TheReticleFollowsThePointerOnly) {
-    auto* reticle = firstOfType<Reticle>("Reticle");
-    EXPECT_EQ(reticle->getPosition(), Vector(100, 100));
-    sendPointer(Vector(6, 40));
-    EXPECT_EQ(reticle->getPosition(), Vector(0.5f, 1.25f));
-    const vl::EventMouse held(vl::MouseAction::Held, vl::MouseButton::Left, Vector(0, 0));
-    EXPECT_EQ(reticle->handleEvent(&held), 0);
-    EXPECT_EQ(reticle->getPosition(), Vector(0.5f, 1.25f));
 }
