@@ -62,15 +62,6 @@ TEST_F(EnemyTest, WithoutAPlayerZombiesWaitAndTurretsHoldFire) {
     EXPECT_EQ(zombie->getPosition(), Vector(40, 10));
 }
 
-TEST_F(EnemyTest, TouchingAZombieKillsThePlayer) {
-    player->setSolidness(vl::Solidness::Solid);
-    new Zombie(player->getPosition());
-    stepFrames(4);  // found by the player's in-place test
-    EXPECT_EQ(countOfType("Player"), 0);
-    EXPECT_EQ(countOfType("GameOver"), 1);
-    EXPECT_EQ(score->getValue(), 0);  // frozen before the zombie went
-}
-
 TEST_F(EnemyTest, OnlyThePlayersBulletsKillAndScore) {
     auto* zombie = new Zombie(Vector(40, 10));
     new Turret(Vector(60, 10), TurretKind::Sniper, "sniper");
