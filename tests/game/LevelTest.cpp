@@ -67,7 +67,7 @@ TEST_F(LevelTest, ALevelEndsTwoFramesAfterItsLastEnemyIsHit) {
     EXPECT_EQ(firstOfType<Level>("Level")->getLevelNumber(), 1);
     EXPECT_EQ(firstOfType<Player>("Player"), old_player);
     stepFrame();  // the level ends: everything of it goes, level 2 comes
-    EXPECT_EQ(countOfType("Level"), 1);
+    ASSERT_EQ(countOfType("Level"), 1);
     EXPECT_EQ(firstOfType<Level>("Level")->getLevelNumber(), 2);
     EXPECT_EQ(countOfType("Player"), 1);
     EXPECT_NE(firstOfType<Player>("Player"), old_player);
