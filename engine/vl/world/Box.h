@@ -31,8 +31,9 @@ inline bool rangesMeet(float a, float a_length, float b, float b_length) {
 /// Inclusive: boxes that only touch along an edge or at a corner overlap. Any
 /// comparison with a NaN is false, so a box with a NaN overlaps nothing.
 inline bool boxesOverlap(const Box& a, const Box& b) {
-    return rangesMeet(a.corner.x, a.horizontal, b.corner.x, b.horizontal) &
-           rangesMeet(a.corner.y, a.vertical, b.corner.y, b.vertical);
+    const bool across = rangesMeet(a.corner.x, a.horizontal, b.corner.x, b.horizontal);
+    const bool down = rangesMeet(a.corner.y, a.vertical, b.corner.y, b.vertical);
+    return across & down;
 }
 
 }  // namespace vl
