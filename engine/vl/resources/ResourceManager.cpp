@@ -23,6 +23,33 @@ std::string labelInUse(const std::string& label, const char* kind) {
     return "the label \"" + label + "\" is taken: the " + kind + " loaded first under it is found";
 }
 
+// Opens a sound or music file into the next free entry of its table and
+// registers it under label, noting any problem. `open` opens an entry from a
+// file; `plural` names a table's entries and `undecodable` says what a file
+// that opens but cannot be read was expected to be.
+template <typename Entry, std::size_t N, typename Open>
+int loadAudio(std::array<Entry, N>& entries, int& count, const std::string& file_name,
+              std::string label, ProblemList& problems, const char* kind, const char* plural,
+              const char* undecodable, Open open) {
+    if (count == static_cast<int>(N)) {
+        problems.add(0, std::string("the ") + kind + " table is full: " + std::to_string(N) + " " +
+                            plural + " are loaded");
+        return -1;
+    }
+    Entry& entry = entries[static_cast<std::size_t>(count)];
+    if (!open(entry, file_name)) {
+        const std::string unreadable = whyUnreadable(file_name);
+        problems.add(0, unreadable.empty() ? undecodable : unreadable);
+        return -1;
+    }
+    if (firstWithLabel(entries, count, label) != nullptr) {
+        problems.add(0, labelInUse(label, kind));
+    }
+    entry.setLabel(std::move(label));
+    ++count;
+    return 0;
+}
+
 }  // namespace
 
 ResourceManager& ResourceManager::getInstance() {
@@ -70,25 +97,10 @@ const Sprite* ResourceManager::getSprite(const std::string& label) const {
 
 int ResourceManager::loadSound(std::string file_name, std::string label) {
     load_problems = ProblemList(file_name);
-    if (sound_count == kMaxSounds) {
-        load_problems.add(
-            0, "the sound table is full: " + std::to_string(kMaxSounds) + " sounds are loaded");
-        return -1;
-    }
-    Sound& entry = sounds[static_cast<size_t>(sound_count)];
-    if (!entry.loadFromFile(file_name)) {
-        const std::string unreadable = whyUnreadable(file_name);
-        load_problems.add(0, unreadable.empty()
-                                 ? "not a sound file that can be decoded (WAV, OGG or FLAC)"
-                                 : unreadable);
-        return -1;
-    }
-    if (getSound(label) != nullptr) {
-        load_problems.add(0, labelInUse(label, "sound"));
-    }
-    entry.setLabel(std::move(label));
-    ++sound_count;
-    return 0;
+    return loadAudio(
+        sounds, sound_count, file_name, std::move(label), load_problems, "sound", "sounds",
+        "not a sound file that can be decoded (WAV, OGG or FLAC)",
+        [](Sound& entry, const std::string& file) { return entry.loadFromFile(file); });
 }
 
 Sound* ResourceManager::getSound(const std::string& label) {
@@ -101,25 +113,10 @@ int ResourceManager::loadMusic(std::string file_name, std::string label) {
         load_problems.add(0, "music needs a label");
         return -1;
     }
-    if (music_count == kMaxMusic) {
-        load_problems.add(
-            0, "the music table is full: " + std::to_string(kMaxMusic) + " pieces are loaded");
-        return -1;
-    }
-    Music& entry = music_entries[static_cast<size_t>(music_count)];
-    if (!entry.openFromFile(file_name)) {
-        const std::string unreadable = whyUnreadable(file_name);
-        load_problems.add(0, unreadable.empty()
-                                 ? "not a music file that can be streamed (WAV, OGG or FLAC)"
-                                 : unreadable);
-        return -1;
-    }
-    if (getMusic(label) != nullptr) {
-        load_problems.add(0, labelInUse(label, "music"));
-    }
-    entry.setLabel(std::move(label));
-    ++music_count;
-    return 0;
+    return loadAudio(
+        music_entries, music_count, file_name, std::move(label), load_problems, "music", "pieces",
+        "not a music file that can be streamed (WAV, OGG or FLAC)",
+        [](Music& entry, const std::string& file) { return entry.openFromFile(file); });
 }
 
 Music* ResourceManager::getMusic(const std::string& label) {
