@@ -172,10 +172,11 @@ bool CollisionGrid::collect(const Box& box, const Object* mover,
                 // A box filed in several cells that the search also covers
                 // counts in the first of them only. Tested without branches,
                 // like boxesOverlap: most candidates miss, at random.
-                const bool first_shared =
-                    (std::max(slot.first_column, span.first_column) == column) &
-                    (std::max(slot.first_row, span.first_row) == row);
-                if (first_shared & (slot.object != mover) & boxesOverlap(slot.box, box)) {
+                const bool first_column = std::max(slot.first_column, span.first_column) == column;
+                const bool first_row = std::max(slot.first_row, span.first_row) == row;
+                const bool other = slot.object != mover;
+                const bool overlap = boxesOverlap(slot.box, box);
+                if (first_column & first_row & other & overlap) {
                     found.push_back(slot.object);
                 }
             }
