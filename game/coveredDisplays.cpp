@@ -15,17 +15,11 @@ bool isFrozen(const vl::Object& display) {
 
 // Texts are centred on the display's place, so of two at one place the
 // longer one covers every cell of the shorter.
-int textWidth(const vl::ViewObject& display) {
-    const int width = static_cast<int>(display.getViewString().size() + 1 +
-                                       std::to_string(display.getValue()).size());
-    return display.getBorder() ? width + 2 : width;
-}
-
 bool covers(const vl::ViewObject& newer, const vl::ViewObject& older) {
     return newer.getPosition() == older.getPosition() &&
            newer.getAltitude() == older.getAltitude() && newer.getBorder() == older.getBorder() &&
            newer.getColor() == older.getColor() && newer.getViewString() == older.getViewString() &&
-           textWidth(newer) >= textWidth(older);
+           newer.getText().size() >= older.getText().size();
 }
 
 }  // namespace

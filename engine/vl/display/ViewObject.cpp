@@ -84,10 +84,13 @@ int ViewObject::handleEvent(const Event* event) {
     return 1;
 }
 
+std::string ViewObject::getText() const {
+    const std::string text = view_string + " " + std::to_string(value);
+    return border ? " " + text + " " : text;
+}
+
 int ViewObject::draw() {
-    const std::string number = std::to_string(value);
-    const std::string text =
-        border ? " " + view_string + " " + number + " " : view_string + " " + number;
+    const std::string text = getText();
     const Vector place = getPosition() + WorldManager::getInstance().getView().corner;
     DisplayManager& display = DisplayManager::getInstance();
     display.drawText(place, text, color);

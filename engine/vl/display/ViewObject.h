@@ -46,6 +46,9 @@ class ViewObject : public Object {
     void setLocation(ViewLocation new_location);
     /// The colour of the text and frame: White.
     Color getColor() const { return color; }
+    /// The text draw centres on the position: the view string, a space and
+    /// the value, with a space either side when framed.
+    std::string getText() const;
 
     /// Value events tagged with the view string add to or replace the value.
     int handleEvent(const Event* event) override;
