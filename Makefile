@@ -9,9 +9,10 @@ JOBS ?= $(shell nproc)
 # when its last client leaves.
 XVFB_SCREEN := -screen 0 1280x1024x24 -noreset
 
-# Building: compiler, CMake, SFML and X11 headers; playing: the font and the
+# Building: compiler, CMake, SFML and X11 headers (RandR's finds the primary
+# monitor); playing: the font and the
 # software GL driver for machines without another.
-RUN_PACKAGES := build-essential cmake libsfml-dev libx11-dev fonts-inconsolata libgl1-mesa-dri
+RUN_PACKAGES := build-essential cmake libsfml-dev libx11-dev libxrandr-dev fonts-inconsolata libgl1-mesa-dri
 # The tests: GoogleTest, a virtual X server (xvfb-run needs xauth), xdotool and
 # xdpyinfo to drive and find the real program's window, and ImageMagick's
 # import to take its screenshots.

@@ -5,6 +5,7 @@
 #include <climits>
 
 #include <vl/vl.h>
+#include "FullscreenKey.h"
 #include "GameStart.h"
 #include "loadResources.h"
 
@@ -23,14 +24,21 @@ int startGame(std::string& reason) {
         // Without a window, or with a window that can draw no text, the game
         // could be neither seen nor closed: say why and stop.
         if (vl::DisplayManager::getInstance().getWindow() == nullptr) {
-            reason = "cannot open a window: no X display could be opened";
+            reason =
+                "cannot open a window: " + vl::DisplayManager::getInstance().getStartUpProblem();
         } else {
             reason = std::string("cannot load font \"") + vl::kFontFile + "\" from " +
                      workingDirectory();
         }
         return -1;
     }
+    // A program without its icon still plays; the desktop shows its own.
+    sf::Image icon;
+    if (icon.loadFromFile("icon.png")) {
+        vl::DisplayManager::getInstance().setIcon(icon);
+    }
     loadResources();
+    new FullscreenKey;
     new GameStart;
     vl::playMusic("music", true);
     return 0;

@@ -89,7 +89,10 @@ void CellBatch::drawInto(sf::RenderTarget& target, const sf::Texture& glyph_page
         return;
     }
     const sf::View view = target.getView();
-    target.setView(clip_space_view);
+    // The target's viewport still places the picture in the window and clips it.
+    sf::View clip_view = clip_space_view;
+    clip_view.setViewport(view.getViewport());
+    target.setView(clip_view);
     const sf::RenderStates states(&glyph_page);
     constexpr std::size_t kVerticesPerDraw = kQuadsPerDraw * kVerticesPerQuad;
     for (std::size_t first = 0; first < vertices.size(); first += kVerticesPerDraw) {

@@ -45,8 +45,8 @@ class CellBatch {
 
     /// How many vertices wait to be drawn: six for each cell background and glyph.
     std::size_t getVertexCount() const { return vertices.size(); }
-    /// Draws every cell, the glyphs from glyph_page, and empties the batch. The
-    /// target's own view is left as it was.
+    /// Draws every cell, the glyphs from glyph_page, and empties the batch,
+    /// within the viewport of the target's view; the view is left as it was.
     void drawInto(sf::RenderTarget& target, const sf::Texture& glyph_page);
 
   private:

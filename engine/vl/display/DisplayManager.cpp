@@ -1,13 +1,11 @@
 #include "vl/display/DisplayManager.h"
 
-#include <X11/Xlib.h>
+#include <errno.h>
 
 #include <SFML/Graphics/Texture.hpp>
 #include <SFML/System/String.hpp>
 #include <algorithm>
-#include <chrono>
-#include <cstdlib>
-#include <thread>
+#include <cmath>
 
 #include "vl/world/WorldManager.h"
 
@@ -21,30 +19,6 @@ const sf::Color kWindowBackgroundColor = sf::Color::Black;
 // the window in parts, so that a caller that never presents uses bounded
 // memory. About three full screens; drawing in parts gives the same pixels.
 constexpr std::size_t kMaxPendingVertices = 1 << 16;
-
-struct DisplayConnectionCloser {
-    void operator()(Display* display) const { XCloseDisplay(display); }
-};
-using DisplayConnection = std::unique_ptr<Display, DisplayConnectionCloser>;
-
-// An X server that has just lost its last client resets and drops the
-// connections that arrive meanwhile; a few short waits see it through.
-constexpr int kConnectAttempts = 10;
-constexpr std::chrono::milliseconds kConnectRetryDelay(50);
-
-// SFML ends the program when it cannot reach an X server, so ask first. The
-// connection is held while SFML opens its own, so that the server cannot
-// start a reset in between.
-DisplayConnection connectToDisplay() {
-    for (int attempt = 0; attempt < kConnectAttempts; ++attempt) {
-        DisplayConnection connection(XOpenDisplay(nullptr));
-        if (connection || std::getenv("DISPLAY") == nullptr) {
-            return connection;
-        }
-        std::this_thread::sleep_for(kConnectRetryDelay);
-    }
-    return DisplayConnection();
-}
 
 bool isDrawingColor(Color color) {
     return color >= Black && color <= White;
@@ -69,6 +43,7 @@ DisplayManager::DisplayManager()
       glyph_size(kGlyphSizeFactor *
                  static_cast<unsigned>(std::min(horizontal_pixels / horizontal_cells,
                                                 vertical_pixels / vertical_cells))),
+      drawn_glyph_size(glyph_size),
       code_points() {
     setType("DisplayManager");
     for (std::size_t i = 0; i < code_points.size(); ++i) {
@@ -88,16 +63,12 @@ int DisplayManager::startUp() {
     if (window) {
         return 0;
     }
-    const DisplayConnection probe = connectToDisplay();
-    if (!probe) {
+    if (openWindow() != 0) {
         return -1;
     }
-    window = std::make_unique<sf::RenderWindow>(
-        sf::VideoMode(static_cast<unsigned>(horizontal_pixels),
-                      static_cast<unsigned>(vertical_pixels), 32),
-        title, window_style, sf::ContextSettings());
     window->setMouseCursorVisible(false);
     window->setVerticalSyncEnabled(true);
+    fitToWindow();
     // A new window's back buffer holds whatever the driver left there; the
     // first frame starts on black like every later one.
     window->clear(sf::Color(0, 0, 0, 255));
@@ -105,14 +76,117 @@ int DisplayManager::startUp() {
     if (!font->loadFromFile(font_file)) {
         return -1;
     }
-    // Every glyph a cell can show is laid into the font page now, in a fixed
-    // order: the page never grows during a frame, and each glyph lies at the
-    // same texel in every run.
-    for (const sf::Uint32 code_point : code_points) {
-        font->getGlyph(code_point, glyph_size, true);
-    }
+    prepareGlyphs();
     setStarted(true);
     return 0;
+}
+
+int DisplayManager::openWindow() {
+    // The window library ends the program when it cannot reach an X server,
+    // and crashes where it finds no GL to draw with, so both are asked first.
+    desktop = std::make_unique<DesktopConnection>();
+    start_up_problem = desktop->missingSupport();
+    if (!start_up_problem.empty()) {
+        desktop.reset();
+        return -1;
+    }
+    const sf::Vector2i size(scale * horizontal_pixels, scale * vertical_pixels);
+    window = std::make_unique<sf::RenderWindow>(
+        sf::VideoMode(static_cast<unsigned>(size.x), static_cast<unsigned>(size.y), 32), title,
+        window_style, sf::ContextSettings());
+    if (!window->isOpen()) {
+        start_up_problem = "the window system refused the window";
+        window.reset();
+        desktop.reset();
+        return -1;
+    }
+    // The window library centres a window on a wrong vertical line, often off
+    // the bottom of the screen, so the display places it itself.
+    windowed_area = sf::IntRect(centredCorner(desktop->primaryMonitor(), size), size);
+    desktop->nameWindow(window->getSystemHandle(), program_invocation_short_name);
+    desktop->showWindowAt(window->getSystemHandle(), windowed_area);
+    if (icon.getSize().x > 0) {
+        window->setIcon(icon.getSize().x, icon.getSize().y, icon.getPixelsPtr());
+    }
+    if (fullscreen) {
+        desktop->setFullscreen(window->getSystemHandle(), true, windowed_area);
+    }
+    return 0;
+}
+
+void DisplayManager::prepareGlyphs() {
+    for (const sf::Uint32 code_point : code_points) {
+        font->getGlyph(code_point, drawn_glyph_size, true);
+    }
+}
+
+int DisplayManager::setScale(int new_scale) {
+    if (new_scale < 1 || new_scale > kMaxWindowScale) {
+        return -1;
+    }
+    scale = new_scale;
+    return 0;
+}
+
+void DisplayManager::setFullscreen(bool on) {
+    if (on == fullscreen) {
+        return;
+    }
+    fullscreen = on;
+    if (window && desktop) {
+        desktop->setFullscreen(window->getSystemHandle(), on, windowed_area);
+    }
+}
+
+void DisplayManager::setIcon(const sf::Image& image) {
+    if (image.getSize().x == 0 || image.getSize().y == 0) {
+        return;
+    }
+    icon = image;
+    if (window) {
+        window->setIcon(icon.getSize().x, icon.getSize().y, icon.getPixelsPtr());
+    }
+}
+
+void DisplayManager::fitToWindow() {
+    if (!window || window->getSize() == laid_out_size) {
+        return;
+    }
+    flushPendingCells();
+    laid_out_size = window->getSize();
+    const float window_width = static_cast<float>(laid_out_size.x);
+    const float window_height = static_cast<float>(laid_out_size.y);
+    layout = fitPicture(static_cast<int>(laid_out_size.x), static_cast<int>(laid_out_size.y),
+                        horizontal_pixels, vertical_pixels);
+    // Drawn in window pixels, so that glyphs are rasterised at the size they
+    // show at; the viewport puts the picture in its place and clips it there.
+    sf::View view(
+        sf::FloatRect(0, 0, static_cast<float>(layout.width), static_cast<float>(layout.height)));
+    view.setViewport(sf::FloatRect(static_cast<float>(layout.left) / window_width,
+                                   static_cast<float>(layout.top) / window_height,
+                                   static_cast<float>(layout.width) / window_width,
+                                   static_cast<float>(layout.height) / window_height));
+    window->setView(view);
+    ink = InkMap(layout.width, layout.height);
+    const unsigned new_glyph_size = std::max(
+        1u, static_cast<unsigned>(std::lround(static_cast<float>(glyph_size) * layout.scale)));
+    if (new_glyph_size == drawn_glyph_size) {
+        return;
+    }
+    drawn_glyph_size = new_glyph_size;
+    // A font keeps a page for every size it has drawn; a fresh copy keeps a
+    // window that is resized again and again from holding pages it no longer
+    // shows. Without one, glyphs are laid into the page as they are drawn.
+    auto fresh = std::make_unique<sf::Font>();
+    if (font && fresh->loadFromFile(font_file)) {
+        font = std::move(fresh);
+        prepareGlyphs();
+    }
+}
+
+Vector DisplayManager::windowToPicture(int x, int y) const {
+    return Vector(static_cast<float>(x - layout.left) / layout.scale,
+                  static_cast<float>(y - layout.top) / layout.scale);
 }
 
 int DisplayManager::drawCell(Vector position, char ch, Color color) {
@@ -131,16 +205,18 @@ int DisplayManager::drawCell(Vector position, char ch, Color color) {
     }
     const Vector corner = WorldManager::getInstance().getView().corner;
     const Vector pixel = cellsToPixels(position - corner);
-    const sf::Vector2f background_corner(pixel.x - cellWidth() / 10, pixel.y + cellHeight() / 5);
-    const sf::Vector2f background_size(cellWidth(), cellHeight());
+    const float s = layout.scale;
+    const sf::Vector2f background_corner(s * (pixel.x - cellWidth() / 10),
+                                         s * (pixel.y + cellHeight() / 5));
+    const sf::Vector2f background_size(s * cellWidth(), s * cellHeight());
     pending_cells.setView(window->getView());
     if (ink.anyMarked(sf::FloatRect(background_corner, background_size))) {
         pending_cells.appendBackground(background_corner, background_size, kWindowBackgroundColor);
     }
     const sf::Uint32 code_point = code_points[static_cast<unsigned char>(ch)];
     if (!isBlank(code_point)) {
-        ink.mark(pending_cells.appendGlyph(sf::Vector2f(pixel.x, pixel.y), glyph_size,
-                                           font->getGlyph(code_point, glyph_size, true),
+        ink.mark(pending_cells.appendGlyph(sf::Vector2f(s * pixel.x, s * pixel.y), drawn_glyph_size,
+                                           font->getGlyph(code_point, drawn_glyph_size, true),
                                            toSfColor(glyph_color)));
     }
     if (pending_cells.getVertexCount() >= kMaxPendingVertices) {
@@ -160,9 +236,12 @@ int DisplayManager::drawText(Vector position, const std::string& text, Color col
 }
 
 void DisplayManager::flushPendingCells() {
+    if (!font) {
+        return;
+    }
     // The batch's texture coordinates are in texels; the page's size at drawing
     // time turns them into the page's own.
-    pending_cells.drawInto(*window, font->getTexture(glyph_size));
+    pending_cells.drawInto(*window, font->getTexture(drawn_glyph_size));
 }
 
 void DisplayManager::setRecording(bool on) {

@@ -13,7 +13,9 @@
 #include "vl/core/Manager.h"
 #include "vl/display/CellBatch.h"
 #include "vl/display/CellRecord.h"
+#include "vl/display/DesktopConnection.h"
 #include "vl/display/InkMap.h"
+#include "vl/display/PictureLayout.h"
 #include "vl/resources/Color.h"
 #include "vl/world/Vector.h"
 
@@ -29,18 +31,47 @@ inline constexpr char kFontFile[] = "vl-font.ttf";
 constexpr unsigned kGlyphSizeFactor = 2;
 /// The most cells a record holds; cells drawn beyond it are not recorded.
 constexpr std::size_t kMaxRecordedCells = 1 << 16;
+/// The largest whole-number scale a window opens at: four times 1024 × 768
+/// covers a 4K monitor's width.
+constexpr int kMaxWindowScale = 4;
 
 /// The game's one window, seen as a grid of character cells. The cells of a
 /// frame are gathered into one batch and drawn together by presentFrame.
+///
+/// Games always see a 1024 × 768 picture. The window may be larger (a scale,
+/// fullscreen, or a window manager's resize): the picture is then drawn larger
+/// with glyphs rasterised at the larger size, keeps its shape, and is centred
+/// between black bars; pointer positions are mapped back to picture pixels.
 class DisplayManager : public Manager {
   public:
     /// The one display manager, built on first use.
     static DisplayManager& getInstance();
     ~DisplayManager() override;
 
-    /// Opens the window and loads the font. -1 when no display can be opened
-    /// (the window is not made) or the font cannot be loaded (the window stays).
+    /// Opens the window, centred on the primary monitor (at its top-left corner
+    /// when the monitor is smaller), and loads the font. -1 when no window can
+    /// be made (getStartUpProblem says why; nothing is made) or the font cannot
+    /// be loaded (the window stays).
     int startUp() override;
+    /// Why the last start-up made no window, such as "the X server has no GLX
+    /// extension"; empty when a window was made.
+    const std::string& getStartUpProblem() const { return start_up_problem; }
+
+    /// The window opens at scale × 1024 × 768 pixels, with the picture drawn
+    /// that many times larger. Takes effect at the next start-up. -1, and no
+    /// change, for a scale outside 1 to kMaxWindowScale.
+    int setScale(int new_scale);
+    /// The scale the window opens at: 1 unless a game sets another.
+    int getScale() const { return scale; }
+    /// Fills the primary monitor with the window, or gives it back its size and
+    /// place. Before start-up, the window opens that way. The picture follows
+    /// the window's new size once the window system has resized it.
+    void setFullscreen(bool on);
+    /// Whether the window is (or will open) fullscreen.
+    bool isFullscreen() const { return fullscreen; }
+    /// The image the window shows as its icon, copied. Takes effect at once on
+    /// an open window, else at start-up; an empty image leaves the icon alone.
+    void setIcon(const sf::Image& image);
 
     /// The window's title, "Velloc" unless a game sets its own. A new title
     /// shows on the window that the next start-up opens; an open window keeps
@@ -58,6 +89,14 @@ class DisplayManager : public Manager {
     int getHorizontalCells() const { return horizontal_cells; }
     /// The window's height in cells: 24.
     int getVerticalCells() const { return vertical_cells; }
+    /// Where the picture lies in the window at its current size.
+    const PictureLayout& getLayout() const { return layout; }
+    /// Lays the picture out anew when the window's size has changed since the
+    /// last layout; the input manager calls it for every resize it reads.
+    void fitToWindow();
+    /// A position in window pixels as a position in the 1024 × 768 picture's
+    /// pixels; outside the picture (over a bar) it lies outside 0 to 1024 × 768.
+    Vector windowToPicture(int x, int y) const;
 
     /// Draws one character on an opaque black cell at a world position. A colour
     /// outside the eight keeps the colour last used. -1 without window or font.
@@ -86,9 +125,25 @@ class DisplayManager : public Manager {
 
     /// Draws the cells drawn since the last flush into the back buffer.
     void flushPendingCells();
+    /// Makes the window, names it and puts it in its place; -1 with
+    /// start_up_problem set when none can be made.
+    int openWindow();
+    /// Lays every glyph a cell can show into the font page of the drawn size,
+    /// in a fixed order: the page never grows during a frame, and each glyph
+    /// lies at the same texel in every run.
+    void prepareGlyphs();
 
     std::unique_ptr<sf::Font> font;
     std::unique_ptr<sf::RenderWindow> window;
+    std::unique_ptr<DesktopConnection> desktop;
+    std::string start_up_problem;
+    int scale = 1;
+    bool fullscreen = false;
+    sf::Image icon;
+    /// The window's size and place on the monitor when not fullscreen.
+    sf::IntRect windowed_area;
+    PictureLayout layout;
+    sf::Vector2u laid_out_size;
     int horizontal_pixels = kWindowHorizontalPixels;
     int vertical_pixels = kWindowVerticalPixels;
     int horizontal_cells = kWindowHorizontalCells;
@@ -96,7 +151,9 @@ class DisplayManager : public Manager {
     sf::Uint32 window_style;
     std::string title = kWindowTitle;
     std::string font_file = kFontFile;
+    /// The glyph size of a 1 × picture, and the one glyphs are drawn at now.
     unsigned glyph_size;
+    unsigned drawn_glyph_size;
     /// The code point sf::String gives each 8-bit character in the default locale.
     std::array<sf::Uint32, 256> code_points;
     CellBatch pending_cells;

@@ -20,13 +20,13 @@ enum class MouseButton : int32_t {
     Middle = 2,
 };
 
-/// A pointer move (with its position in window pixels) or a held button (with
+/// A pointer move (with its position in picture pixels) or a held button (with
 /// no position).
 class EventMouse : public Event {
   public:
     EventMouse() { setType(kMouseEvent); }
     /// An event with the action, the button (Undefined for a move) and the pointer position in
-    /// window pixels.
+    /// picture pixels.
     EventMouse(MouseAction action_value, MouseButton button_value, Vector pixels)
         : action(action_value), button(button_value), pixel_position(pixels) {
         setType(kMouseEvent);
@@ -40,8 +40,8 @@ class EventMouse : public Event {
     MouseButton getButton() const { return button; }
     /// Sets the button getButton returns.
     void setButton(MouseButton new_button) { button = new_button; }
-    /// Where the pointer moved to, in window pixels (turn into cells with pixelsToCells); (0, 0)
-    /// for a held button.
+    /// Where the pointer moved to, in the 1024 × 768 picture's pixels whatever the window's size
+    /// (turn into cells with pixelsToCells); (0, 0) for a held button.
     Vector getPixelPosition() const { return pixel_position; }
     /// Sets the position getPixelPosition returns.
     void setPixelPosition(Vector pixels) { pixel_position = pixels; }

@@ -48,12 +48,15 @@ void broadcastWindowEvent(const sf::Event& event) {
             break;
         }
         case sf::Event::MouseMoved: {
-            const Vector pixels(static_cast<float>(event.mouseMove.x),
-                                static_cast<float>(event.mouseMove.y));
+            const Vector pixels =
+                DisplayManager::getInstance().windowToPicture(event.mouseMove.x, event.mouseMove.y);
             const EventMouse mouse(MouseAction::Moved, MouseButton::Undefined, pixels);
             Manager::broadcast(&mouse);
             break;
         }
+        case sf::Event::Resized:
+            DisplayManager::getInstance().fitToWindow();
+            break;
         default:
             // Closing is the game's business (Escape), so a close request is
             // dropped like every other window event.

@@ -1,0 +1,208 @@
+#include "vl/display/DesktopConnection.h"
+
+#include <GL/glx.h>
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/Xrandr.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <memory>
+#include <thread>
+#include <vector>
+
+namespace vl {
+
+namespace {
+
+// An X server that has just lost its last client resets and drops the
+// connections that arrive meanwhile; a few short waits see it through.
+constexpr int kConnectAttempts = 10;
+constexpr std::chrono::milliseconds kConnectRetryDelay(50);
+
+// The window library draws through GL on 8 bits for each of red, green and blue.
+constexpr int kColorBits = 8;
+constexpr int kLeastDepth = 24;
+
+// _NET_WM_STATE's "add" and "remove", and a request from a plain application.
+constexpr long kStateRemove = 0;
+constexpr long kStateAdd = 1;
+constexpr long kSourceApplication = 1;
+
+struct XFreeDeleter {
+    void operator()(void* data) const { XFree(data); }
+};
+
+Display* connect() {
+    for (int attempt = 0; attempt < kConnectAttempts; ++attempt) {
+        Display* display = XOpenDisplay(nullptr);
+        if (display != nullptr || std::getenv("DISPLAY") == nullptr) {
+            return display;
+        }
+        std::this_thread::sleep_for(kConnectRetryDelay);
+    }
+    return nullptr;
+}
+
+Atom atom(Display* display, const char* name) {
+    return XInternAtom(display, name, False);
+}
+
+}  // namespace
+
+DesktopConnection::DesktopConnection() : display(connect()) {}
+
+DesktopConnection::~DesktopConnection() {
+    if (display != nullptr) {
+        XCloseDisplay(display);
+    }
+}
+
+std::string DesktopConnection::missingSupport() const {
+    if (display == nullptr) {
+        return "no X display could be opened";
+    }
+    int error_base = 0;
+    int event_base = 0;
+    if (glXQueryExtension(display, &error_base, &event_base) == False) {
+        return "the X server has no GLX extension";
+    }
+    int attributes[] = {GLX_RGBA,   GLX_DOUBLEBUFFER, GLX_RED_SIZE, kColorBits, GLX_GREEN_SIZE,
+                        kColorBits, GLX_BLUE_SIZE,    kColorBits,   None};
+    const std::unique_ptr<XVisualInfo, XFreeDeleter> visual(
+        glXChooseVisual(display, DefaultScreen(display), attributes));
+    if (!visual || visual->depth < kLeastDepth) {
+        return "the screen has no GL visual of 24 bits or more (its depth is " +
+               std::to_string(DefaultDepth(display, DefaultScreen(display))) + " bits)";
+    }
+    return std::string();
+}
+
+sf::IntRect DesktopConnection::primaryMonitor() const {
+    if (display == nullptr) {
+        return sf::IntRect();
+    }
+    const int screen = DefaultScreen(display);
+    const sf::IntRect whole_screen(0, 0, DisplayWidth(display, screen),
+                                   DisplayHeight(display, screen));
+    int event_base = 0;
+    int error_base = 0;
+    if (XRRQueryExtension(display, &event_base, &error_base) == False) {
+        return whole_screen;
+    }
+    const Window root = RootWindow(display, screen);
+    const RROutput primary = XRRGetOutputPrimary(display, root);
+    if (primary == None) {
+        return whole_screen;
+    }
+    const std::unique_ptr<XRRScreenResources, decltype(&XRRFreeScreenResources)> resources(
+        XRRGetScreenResourcesCurrent(display, root), XRRFreeScreenResources);
+    if (!resources) {
+        return whole_screen;
+    }
+    const std::unique_ptr<XRROutputInfo, decltype(&XRRFreeOutputInfo)> output(
+        XRRGetOutputInfo(display, resources.get(), primary), XRRFreeOutputInfo);
+    if (!output || output->crtc == None) {
+        return whole_screen;
+    }
+    const std::unique_ptr<XRRCrtcInfo, decltype(&XRRFreeCrtcInfo)> crtc(
+        XRRGetCrtcInfo(display, resources.get(), output->crtc), XRRFreeCrtcInfo);
+    if (!crtc || crtc->width == 0 || crtc->height == 0) {
+        return whole_screen;
+    }
+    return sf::IntRect(crtc->x, crtc->y, static_cast<int>(crtc->width),
+                       static_cast<int>(crtc->height));
+}
+
+void DesktopConnection::nameWindow(sf::WindowHandle window, const std::string& window_class) const {
+    if (display == nullptr) {
+        return;
+    }
+    std::vector<char> name(window_class.begin(), window_class.end());
+    name.push_back('\0');
+    XClassHint hint;
+    hint.res_name = name.data();
+    hint.res_class = name.data();
+    XSetClassHint(display, window, &hint);
+    const long pid = static_cast<long>(getpid());
+    XChangeProperty(display, window, atom(display, "_NET_WM_PID"), XA_CARDINAL, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(&pid), 1);
+    XFlush(display);
+}
+
+void DesktopConnection::setSizeLimits(sf::WindowHandle window, const sf::IntRect& area,
+                                      bool fixed) const {
+    const std::unique_ptr<XSizeHints, XFreeDeleter> hints(XAllocSizeHints());
+    if (!hints) {
+        return;
+    }
+    hints->flags = USPosition | PPosition;
+    hints->x = area.left;
+    hints->y = area.top;
+    if (fixed) {
+        hints->flags |= PMinSize | PMaxSize;
+        hints->min_width = hints->max_width = area.width;
+        hints->min_height = hints->max_height = area.height;
+    }
+    XSetWMNormalHints(display, window, hints.get());
+}
+
+void DesktopConnection::showWindowAt(sf::WindowHandle window, const sf::IntRect& area) const {
+    if (display == nullptr) {
+        return;
+    }
+    XWithdrawWindow(display, window, DefaultScreen(display));
+    setSizeLimits(window, area, true);
+    XMoveWindow(display, window, area.left, area.top);
+    XMapWindow(display, window);
+    XFlush(display);
+}
+
+bool DesktopConnection::hasWindowManager() const {
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long remaining = 0;
+    unsigned char* data = nullptr;
+    const int status = XGetWindowProperty(display, DefaultRootWindow(display),
+                                          atom(display, "_NET_SUPPORTING_WM_CHECK"), 0, 1, False,
+                                          XA_WINDOW, &type, &format, &count, &remaining, &data);
+    const std::unique_ptr<unsigned char, XFreeDeleter> owned(data);
+    return status == Success && type == XA_WINDOW && count == 1;
+}
+
+void DesktopConnection::setFullscreen(sf::WindowHandle window, bool on,
+                                      const sf::IntRect& windowed_area) const {
+    if (display == nullptr) {
+        return;
+    }
+    const sf::IntRect monitor = primaryMonitor();
+    setSizeLimits(window, on ? monitor : windowed_area, !on);
+    if (hasWindowManager()) {
+        XEvent request{};
+        request.xclient.type = ClientMessage;
+        request.xclient.window = window;
+        request.xclient.message_type = atom(display, "_NET_WM_STATE");
+        request.xclient.format = 32;
+        request.xclient.data.l[0] = on ? kStateAdd : kStateRemove;
+        request.xclient.data.l[1] = static_cast<long>(atom(display, "_NET_WM_STATE_FULLSCREEN"));
+        request.xclient.data.l[3] = kSourceApplication;
+        XSendEvent(display, DefaultRootWindow(display), False,
+                   SubstructureRedirectMask | SubstructureNotifyMask, &request);
+    } else {
+        const sf::IntRect& area = on ? monitor : windowed_area;
+        XMoveResizeWindow(display, window, area.left, area.top, static_cast<unsigned>(area.width),
+                          static_cast<unsigned>(area.height));
+    }
+    XFlush(display);
+}
+
+sf::Vector2i centredCorner(const sf::IntRect& monitor, sf::Vector2i window_size) {
+    return sf::Vector2i(monitor.left + std::max(0, (monitor.width - window_size.x) / 2),
+                        monitor.top + std::max(0, (monitor.height - window_size.y) / 2));
+}
+
+}  // namespace vl
