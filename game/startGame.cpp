@@ -8,6 +8,7 @@
 #include "FullscreenKey.h"
 #include "GameStart.h"
 #include "loadResources.h"
+#include "runFolder.h"
 
 namespace {
 
@@ -19,6 +20,9 @@ std::string workingDirectory() {
 }  // namespace
 
 int startGame(std::string& reason) {
+    if (!enterRunFolder(reason)) {
+        return -1;
+    }
     vl::GameManager& game = vl::GameManager::getInstance();
     if (game.startUp() != 0) {
         // Without a window, or with a window that can draw no text, the game

@@ -2,9 +2,9 @@
 
 #include <string>
 
-// Starts the engine, loads the assets, puts the title screen into the world
-// and starts the music. On failure returns -1 and sets reason to a line that
-// names what failed.
+// Moves into the game's run folder (see runFolder.h), starts the engine,
+// loads the assets, puts the title screen into the world and starts the music.
+// On failure returns -1 and sets reason to a line that names what failed.
 int startGame(std::string& reason);
 
 // Runs the game until the player quits, then stops the music and the engine.

@@ -111,10 +111,15 @@ TEST(Program, PlaysFromTitleToGameOverAndQuits) {
     EXPECT_EQ(output, "exit 0\n");
 }
 
-TEST(Program, ExplainsAMissingFontOrDisplayAndFails) {
-    const std::string empty = testFolder();
-    const std::string no_font = outputOf("cd " + empty + " && " + kVelloc + " 2>&1; echo $?");
-    EXPECT_EQ(no_font, "velloc: cannot load font \"vl-font.ttf\" from " + empty + "\n1\n");
+TEST(Program, FindsItsFilesFromAnyFolderAndExplainsWhatKeepsItFromStarting) {
+    const fs::path folder = testFolder();
+    EXPECT_EQ(runToEscape(folder, kVelloc, "^Velloc$"), "exit 0\n");
+    fs::create_directory(folder / "bin");
+    fs::copy(kVelloc, folder / "bin");
+    EXPECT_EQ(outputOf("cd " + folder.string() + " && bin/velloc 2>&1; echo $?"),
+              "velloc: cannot find the game's files (vl-font.ttf, sprites/) in " + folder.string() +
+                  ", " + (folder / "bin").string() + " or " + (folder / "share/velloc").string() +
+                  "\n1\n");
     EXPECT_EQ(outputOf("cd " + kRunFolder + " && DISPLAY=:987 ./velloc 2>&1; echo $?"),
               "velloc: cannot open a window: no X display could be opened\n1\n");
 }
