@@ -3,7 +3,20 @@
 #include "Level.h"
 #include "Score.h"
 #include "Timer.h"
-#include "coveredDisplays.h"
+
+namespace {
+
+// The last game's frozen displays show its result on the end and title
+// screens; a new game's own displays take their place.
+void removeAll(const char* type) {
+    vl::WorldManager& world = vl::WorldManager::getInstance();
+    const vl::ObjectList displays = world.collectByType(type);
+    for (int i = 0; i < displays.count(); ++i) {
+        world.queueForDeletion(displays[i]);
+    }
+}
+
+}  // namespace
 
 GameStart::GameStart() {
     setType("GameStart");
@@ -27,11 +40,10 @@ void GameStart::handleKey(const vl::EventKeyboard& keyboard) {
         vl::GameManager::getInstance().setFinished(true);
     } else if (keyboard.getKey() == vl::Key::P) {
         vl::WorldManager::getInstance().queueForDeletion(this);
+        removeAll("Timer");
+        removeAll("Score");
         new Timer;
         new Score;
-        // The new displays, which only grow, may already cover frozen ones.
-        dropCoveredDisplays("Timer");
-        dropCoveredDisplays("Score");
         new Level(1);
     }
 }

@@ -5,7 +5,6 @@
 #include "GameStart.h"
 #include "Score.h"
 #include "Timer.h"
-#include "coveredDisplays.h"
 
 namespace {
 
@@ -34,10 +33,6 @@ void sweepField(bool reset_score) {
             static_cast<Timer*>(object)->setActive(false);
         }
     }
-    // Every finished game leaves its displays in the world; only those that
-    // still show a trace on screen are kept, so later frames do not grow.
-    dropCoveredDisplays("Timer");
-    dropCoveredDisplays("Score");
 }
 
 int handleEndScreenKey(vl::Object& screen, const vl::Event* event) {

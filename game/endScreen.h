@@ -4,8 +4,7 @@
 
 // Clears the field when a game ends: every player, bullet, turret, zombie,
 // level and reticle is queued for deletion and every score and time display is
-// frozen; reset_score also sets the score displays to 0. Frozen displays that
-// newer ones hide entirely leave the world.
+// frozen; reset_score also sets the score displays to 0.
 void sweepField(bool reset_score);
 
 // The keys of the game-over and win screens: P goes back to the title screen,

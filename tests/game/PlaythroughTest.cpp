@@ -65,7 +65,7 @@ TEST_F(PlaythroughTest, WinThenDieThenQuit) {
     ScriptedPlayer loser(ScriptedPlayer::Goal::Die);
     ASSERT_TRUE(loser.playUntil([] { return countOfType("GameOver") == 1; }, kFrameLimit));
     EXPECT_EQ(countOfType("GameStart"), 0);
-    // The won game's displays, wholly under the new ones, are gone.
+    // The won game's displays left when the new game began.
     expectOnlyFrozenDisplays(0, "on the game-over screen");
     EXPECT_FALSE(game.isFinished());
 

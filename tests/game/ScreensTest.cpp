@@ -204,3 +204,19 @@ TEST_F(ScreensTest, WinningKeepsTheScoreAndEscapeQuits) {
     sendKey(Key::Escape, KeyAction::Pressed);
     EXPECT_TRUE(vl::GameManager::getInstance().isFinished());
 }
+
+// The won game's time and score stay through the win and title screens; the
+// next game's screen shows only its own.
+TEST_F(ScreensTest, ANewGameAfterAWinShowsOnlyItsOwnTimeAndScore) {
+    (new Timer)->setValue(4321);
+    new Score;
+    const vl::EventView points("Turret", 1995000);
+    vl::Manager::broadcast(&points);
+    new GameWin;
+    tapKey(Key::P);
+    const std::string title = shownWorld();
+    EXPECT_EQ(title.substr(0, title.find('\n')),
+              "         Time:  4321                                         Score:  1995000");
+    sendKey(Key::P, KeyAction::Pressed);
+    EXPECT_EQ(stepAndShow(), kLevelOne);
+}
