@@ -1,12 +1,10 @@
 #pragma once
 
-#include <vl/vl.h>
+#include "EndScreen.h"
 
 // The screen after the player died: it clears the field and zeroes and freezes
 // the score. P returns to the title screen, Escape quits.
-class GameOver : public vl::Object {
+class GameOver : public EndScreen {
   public:
     GameOver();
-
-    int handleEvent(const vl::Event* event) override;
 };

@@ -33,12 +33,14 @@ int GameStart::handleEvent(const vl::Event* event) {
 }
 
 void GameStart::handleKey(const vl::EventKeyboard& keyboard) {
-    if (keyboard.getAction() != vl::KeyAction::Pressed) {
+    if (leaving || keyboard.getAction() != vl::KeyAction::Pressed) {
         return;
     }
     if (keyboard.getKey() == vl::Key::Escape) {
+        leaving = true;
         vl::GameManager::getInstance().setFinished(true);
     } else if (keyboard.getKey() == vl::Key::P) {
+        leaving = true;
         vl::WorldManager::getInstance().queueForDeletion(this);
         removeAll("Timer");
         removeAll("Score");

@@ -3,6 +3,7 @@
 // The whole game: its objects and its asset manifest.
 
 #include "Bullet.h"
+#include "EndScreen.h"
 #include "GameOver.h"
 #include "GameStart.h"
 #include "GameWin.h"
@@ -13,7 +14,6 @@
 #include "Timer.h"
 #include "Turret.h"
 #include "Zombie.h"
-#include "endScreen.h"
 #include "enemyHit.h"
 #include "loadResources.h"
 #include "startGame.h"

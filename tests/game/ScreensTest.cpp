@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
 #include <thread>
 
 #include "support/GameFixture.h"
@@ -219,4 +220,37 @@ TEST_F(ScreensTest, ANewGameAfterAWinShowsOnlyItsOwnTimeAndScore) {
               "         Time:  4321                                         Score:  1995000");
     sendKey(Key::P, KeyAction::Pressed);
     EXPECT_EQ(stepAndShow(), kLevelOne);
+}
+
+// A fast double tap, or keys queued while a frame stalls: a screen answers the
+// first press of P or Escape of a frame and is deaf to the next.
+TEST_F(ScreensTest, AScreenAnswersOnlyTheFirstKeyOfAFrame) {
+    struct Case {
+        const char* screen;
+        std::function<void()> make;
+        Key first;
+        Key second;
+        bool starts_game;
+    };
+    const Case cases[] = {
+        {"title", [] { new GameStart; }, Key::P, Key::P, true},
+        {"title", [] { new GameStart; }, Key::Escape, Key::P, false},
+        {"win", [] { new GameWin; }, Key::P, Key::P, false},
+        {"game over", [] { new GameOver; }, Key::P, Key::Escape, false},
+    };
+    vl::GameManager& game = vl::GameManager::getInstance();
+    for (const Case& c : cases) {
+        vl::WorldManager::getInstance().shutDown();
+        vl::WorldManager::getInstance().startUp();
+        game.setFinished(false);
+        c.make();
+        sendKey(c.first, KeyAction::Pressed);
+        sendKey(c.second, KeyAction::Pressed);
+        stepFrame();
+        EXPECT_EQ(game.isFinished(), c.first == Key::Escape) << c.screen;
+        EXPECT_EQ(countOfType("GameStart"), c.starts_game ? 0 : 1) << c.screen;
+        for (const char* type : {"Level", "Player", "Timer", "Score"}) {
+            EXPECT_EQ(countOfType(type), c.starts_game ? 1 : 0) << c.screen << ": " << type;
+        }
+    }
 }

@@ -1,4 +1,4 @@
-#include "endScreen.h"
+#include "EndScreen.h"
 
 #include <string>
 
@@ -12,8 +12,6 @@ bool isSweptAway(const std::string& type) {
     return type == "Player" || type == "Bullet" || type == "Turret" || type == "Zombie" ||
            type == "Level" || type == "Reticle";
 }
-
-}  // namespace
 
 void sweepField(bool reset_score) {
     vl::WorldManager& world = vl::WorldManager::getInstance();
@@ -35,19 +33,37 @@ void sweepField(bool reset_score) {
     }
 }
 
-int handleEndScreenKey(vl::Object& screen, const vl::Event* event) {
+}  // namespace
+
+EndScreen::EndScreen(bool reset_score) {
+    sweepField(reset_score);
+}
+
+int EndScreen::handleEvent(const vl::Event* event) {
+    if (event->getType() == vl::kStepEvent && title_due) {
+        // Made only after the frame's keys, the title screen takes none of
+        // the presses that were meant for this screen.
+        title_due = false;
+        vl::WorldManager::getInstance().queueForDeletion(this);
+        new GameStart;
+        return 1;
+    }
     if (event->getType() != vl::kKeyboardEvent) {
         return 0;
     }
-    const auto* keyboard = static_cast<const vl::EventKeyboard*>(event);
-    if (keyboard->getAction() != vl::KeyAction::Pressed) {
-        return 1;
-    }
-    if (keyboard->getKey() == vl::Key::Escape) {
-        vl::GameManager::getInstance().setFinished(true);
-    } else if (keyboard->getKey() == vl::Key::P) {
-        vl::WorldManager::getInstance().queueForDeletion(&screen);
-        new GameStart;
-    }
+    handleKey(*static_cast<const vl::EventKeyboard*>(event));
     return 1;
+}
+
+void EndScreen::handleKey(const vl::EventKeyboard& keyboard) {
+    if (leaving || keyboard.getAction() != vl::KeyAction::Pressed) {
+        return;
+    }
+    if (keyboard.getKey() == vl::Key::Escape) {
+        leaving = true;
+        vl::GameManager::getInstance().setFinished(true);
+    } else if (keyboard.getKey() == vl::Key::P) {
+        leaving = true;
+        title_due = true;
+    }
 }
