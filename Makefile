@@ -13,6 +13,8 @@ XVFB_SCREEN := -screen 0 1280x1024x24 -noreset
 # monitor); playing: the font and the
 # software GL driver for machines without another.
 RUN_PACKAGES := build-essential cmake libsfml-dev libx11-dev libxrandr-dev fonts-inconsolata libgl1-mesa-dri
+# The engine asks OpenAL, under SFML's audio, whether a sound device opens.
+RUN_PACKAGES += libopenal-dev
 # The tests: GoogleTest, a virtual X server (xvfb-run needs xauth), xdotool and
 # xdpyinfo to drive and find the real program's window, and ImageMagick's
 # import to take its screenshots.

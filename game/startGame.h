@@ -4,6 +4,7 @@
 
 // Moves into the game's run folder (see runFolder.h), starts the engine,
 // loads the assets, puts the title screen into the world and starts the music.
+// Without an audio device it says so in one line on stderr and plays unheard.
 // On failure returns -1 and sets reason to a line that names what failed.
 int startGame(std::string& reason);
 

@@ -20,6 +20,7 @@
 #include "vl/resources/Sound.h"
 #include "vl/resources/Sprite.h"
 #include "vl/resources/SpriteFile.h"
+#include "vl/resources/findAudioDevice.h"
 #include "vl/world/Box.h"
 #include "vl/world/Event.h"
 #include "vl/world/EventCollision.h"

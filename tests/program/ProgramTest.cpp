@@ -124,6 +124,19 @@ TEST(Program, FindsItsFilesFromAnyFolderAndExplainsWhatKeepsItFromStarting) {
               "velloc: cannot open a window: no X display could be opened\n1\n");
 }
 
+// The audio library set to a sound device that is not there, as on a machine
+// without a sound card: the library and the sound system below it both fail
+// to open it, loudly.
+TEST(Program, WithoutAnAudioDeviceSaysSoInOneLineAndPlaysSilently) {
+    const std::string settings =
+        writeTestFile("alsoft.conf", "drivers = alsa\n[alsa]\ndevice = vl-no-such-device\n");
+    EXPECT_EQ(runToEscape(kRunFolder,
+                          "env -u ALSOFT_DRIVERS -u ALSOFT_LOGLEVEL ALSOFT_CONF=" + settings + " " +
+                              kVelloc,
+                          "^Velloc$"),
+              "velloc: no audio device; playing without sound\nexit 0\n");
+}
+
 // A copy of Velloc's run folder without the program, in the test's folder.
 fs::path copyRunFolder() {
     const fs::path folder = testFolder();
