@@ -10,9 +10,10 @@ JOBS ?= $(shell nproc)
 XVFB_SCREEN := -screen 0 1280x1024x24 -noreset
 
 # Building: compiler, CMake, SFML and X11 headers (RandR's finds the primary
-# monitor); playing: the font and the
+# monitor), FreeType to draw the icon; playing: the font and the
 # software GL driver for machines without another.
-RUN_PACKAGES := build-essential cmake libsfml-dev libx11-dev libxrandr-dev fonts-inconsolata libgl1-mesa-dri
+RUN_PACKAGES := build-essential cmake libsfml-dev libx11-dev libxrandr-dev libfreetype-dev \
+	fonts-inconsolata libgl1-mesa-dri
 # The engine asks OpenAL, under SFML's audio, whether a sound device opens.
 RUN_PACKAGES += libopenal-dev
 # The tests: GoogleTest, a virtual X server (xvfb-run needs xauth), xdotool and
@@ -23,6 +24,11 @@ FUZZ_PACKAGES := $(RUN_PACKAGES) clang libclang-rt-14-dev
 DOCS_PACKAGES := doxygen
 # The package check fetches the engine with git.
 PACKAGE_CHECK_PACKAGES := $(TEST_PACKAGES) git
+# Packaging: dpkg-shlibdeps works out the Debian package's dependencies.
+PACKAGE_PACKAGES := $(RUN_PACKAGES) dpkg-dev
+# The install check plays the installed game in a virtual X server and
+# validates its desktop entry.
+INSTALL_CHECK_PACKAGES := $(PACKAGE_PACKAGES) xvfb xauth xdotool desktop-file-utils
 
 # CI builds every project target with warnings as errors. Set either way, so
 # a build folder that CI configured does not keep the setting.
@@ -42,7 +48,7 @@ WITH_DISPLAY :=
 endif
 
 .PHONY: deps-run deps-test configure build run test test-sanitize screenshots bench fuzz memcheck \
-	docs package-check clean
+	docs package-check package install-check clean
 
 # $(call install-missing,packages): installs those of the packages that are missing.
 define install-missing
@@ -156,6 +162,20 @@ docs:
 package-check:
 	$(call install-missing,$(PACKAGE_CHECK_PACKAGES))
 	CMAKE_ARGS="$(CMAKE_FLAGS)" JOBS=$(JOBS) tools/check-package.sh
+
+# The game's Debian package and a tarball of it, in $(BUILD): the program, its
+# files, desktop entry and icon, without the engine's development files.
+package:
+	$(call install-missing,$(PACKAGE_PACKAGES))
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVL_TESTS=OFF $(CMAKE_FLAGS)
+	cmake --build $(BUILD) -j $(JOBS)
+	cd $(BUILD) && cpack
+
+# Builds the package afresh, installs it with apt-get, plays it from / and
+# removes it again (needs root or sudo).
+install-check:
+	$(call install-missing,$(INSTALL_CHECK_PACKAGES))
+	JOBS=$(JOBS) tools/check-install.sh
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(DOCS_BUILD)
