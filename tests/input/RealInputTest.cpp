@@ -11,8 +11,10 @@
 #include <vector>
 
 #include <vl/vl.h>
+#include "Reticle.h"
 #include "XInput.h"
 #include "support/DisplayFixture.h"
+#include "support/PixelChecks.h"
 #include "support/Probe.h"
 
 namespace {
@@ -223,14 +225,49 @@ TEST_F(RealInput, HeldMouseButtonsComeLeftRightMiddleWithoutPosition) {
               (Records{"mouse Held Left 0,0", "mouse Held Right 0,0", "mouse Held Middle 0,0"}));
 }
 
-TEST_F(RealInput, PointerMovesArriveInWindowPixels) {
-    ASSERT_TRUE(xinput::run("mousemove --window " + windowId() + " 100 100"));
-    pollUntilRecorded("mouse Moved Undefined 100,100");
-    ASSERT_TRUE(xinput::run("mousemove --window " + windowId() + " 600 320"));
-    const Records records = pollUntilRecorded("mouse Moved Undefined 600,320");
-    ASSERT_FALSE(records.empty());
-    EXPECT_EQ(records.back(), "mouse Moved Undefined 600,320");
-    EXPECT_EQ(keys(records), Records{});
+// Whatever size the window is given, pointer positions arrive in the picture's
+// 1024 x 768 pixels and the reticle's + lands in the cell under the pointer.
+TEST_F(RealInput, PointerMovesArriveInPicturePixelsAtAnyWindowSize) {
+    vl::DisplayManager& display = vl::DisplayManager::getInstance();
+    new Reticle;
+    struct Case {
+        sf::Vector2u window_size;
+        sf::Vector2i pointer;
+        std::string record;
+    };
+    const Case cases[] = {
+        {{1280, 960}, {1000, 900}, "mouse Moved Undefined 800,720"},
+        {{640, 600}, {100, 160}, "mouse Moved Undefined 160,160"},
+        {{1024, 768}, {600, 320}, "mouse Moved Undefined 600,320"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.record);
+        window->setPosition(sf::Vector2i(0, 0));
+        window->setSize(c.window_size);
+        pollUntil([&](const Records&) { return window->getSize() == c.window_size; });
+        ASSERT_TRUE(xinput::run("mousemove --window " + windowId() + " " +
+                                std::to_string(c.pointer.x) + " " + std::to_string(c.pointer.y)));
+        const Records records = pollUntilRecorded(c.record);
+        ASSERT_FALSE(records.empty());
+        EXPECT_EQ(records.back(), c.record);
+        EXPECT_EQ(keys(records), Records{});
+
+        // The window system hands GL the new size at the first present.
+        vl::WorldManager::getInstance().drawAll();
+        display.presentFrame();
+        vl::WorldManager::getInstance().drawAll();
+        const sf::Image image = display.captureFrame();
+        display.presentFrame();
+        const float scale = display.getLayout().scale;
+        const sf::IntRect pointed_cell(c.pointer.x - 1, c.pointer.y,
+                                       static_cast<int>(12 * scale) + 2,
+                                       static_cast<int>(32 * scale));
+        const sf::IntRect whole(0, 0, static_cast<int>(c.window_size.x),
+                                static_cast<int>(c.window_size.y));
+        savePicture(image, std::to_string(c.window_size.x) + ".png");
+        EXPECT_GT(countLitPixels(image, pointed_cell), 10);
+        EXPECT_EQ(countLitPixels(image, pointed_cell), countLitPixels(image, whole));
+    }
 }
 
 }  // namespace

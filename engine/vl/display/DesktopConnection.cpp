@@ -51,6 +51,25 @@ Atom atom(Display* display, const char* name) {
     return XInternAtom(display, name, False);
 }
 
+// A double-buffered GL visual with 8 bits for each of red, green and blue;
+// null when the screen has none. The caller frees it.
+XVisualInfo* chooseVisual(Display* display) {
+    int attributes[] = {GLX_RGBA,   GLX_DOUBLEBUFFER, GLX_RED_SIZE, kColorBits, GLX_GREEN_SIZE,
+                        kColorBits, GLX_BLUE_SIZE,    kColorBits,   None};
+    return glXChooseVisual(display, DefaultScreen(display), attributes);
+}
+
+// Motif's window manager hints, which most window managers read for the
+// decorations and actions a window offers: a border and a title bar with its
+// menu and minimise button; moving and minimising, no resizing, no closing.
+struct MotifHints {
+    unsigned long flags = 3;  // functions and decorations are given
+    unsigned long functions = 4 | 8;
+    unsigned long decorations = 2 | 8 | 16 | 32;
+    long input_mode = 0;
+    unsigned long state = 0;
+};
+
 }  // namespace
 
 DesktopConnection::DesktopConnection() : display(connect()) {}
@@ -70,13 +89,18 @@ std::string DesktopConnection::missingSupport() const {
     if (glXQueryExtension(display, &error_base, &event_base) == False) {
         return "the X server has no GLX extension";
     }
-    int attributes[] = {GLX_RGBA,   GLX_DOUBLEBUFFER, GLX_RED_SIZE, kColorBits, GLX_GREEN_SIZE,
-                        kColorBits, GLX_BLUE_SIZE,    kColorBits,   None};
-    const std::unique_ptr<XVisualInfo, XFreeDeleter> visual(
-        glXChooseVisual(display, DefaultScreen(display), attributes));
+    // The window is made on the screen's own depth, so a deeper GL visual
+    // beside a shallow screen does not help.
+    const int screen = DefaultScreen(display);
+    const std::string too_shallow = "the screen has no GL visual of " +
+                                    std::to_string(kLeastDepth) + " bits or more (its depth is " +
+                                    std::to_string(DefaultDepth(display, screen)) + " bits)";
+    if (DefaultDepth(display, screen) < kLeastDepth) {
+        return too_shallow;
+    }
+    const std::unique_ptr<XVisualInfo, XFreeDeleter> visual(chooseVisual(display));
     if (!visual || visual->depth < kLeastDepth) {
-        return "the screen has no GL visual of 24 bits or more (its depth is " +
-               std::to_string(DefaultDepth(display, DefaultScreen(display))) + " bits)";
+        return too_shallow;
     }
     return std::string();
 }
@@ -117,22 +141,6 @@ sf::IntRect DesktopConnection::primaryMonitor() const {
                        static_cast<int>(crtc->height));
 }
 
-void DesktopConnection::nameWindow(sf::WindowHandle window, const std::string& window_class) const {
-    if (display == nullptr) {
-        return;
-    }
-    std::vector<char> name(window_class.begin(), window_class.end());
-    name.push_back('\0');
-    XClassHint hint;
-    hint.res_name = name.data();
-    hint.res_class = name.data();
-    XSetClassHint(display, window, &hint);
-    const long pid = static_cast<long>(getpid());
-    XChangeProperty(display, window, atom(display, "_NET_WM_PID"), XA_CARDINAL, 32, PropModeReplace,
-                    reinterpret_cast<const unsigned char*>(&pid), 1);
-    XFlush(display);
-}
-
 void DesktopConnection::setSizeLimits(sf::WindowHandle window, const sf::IntRect& area,
                                       bool fixed) const {
     const std::unique_ptr<XSizeHints, XFreeDeleter> hints(XAllocSizeHints());
@@ -150,15 +158,54 @@ void DesktopConnection::setSizeLimits(sf::WindowHandle window, const sf::IntRect
     XSetWMNormalHints(display, window, hints.get());
 }
 
-void DesktopConnection::showWindowAt(sf::WindowHandle window, const sf::IntRect& area) const {
-    if (display == nullptr) {
-        return;
+sf::WindowHandle DesktopConnection::makeWindow(const sf::IntRect& area, const std::string& title,
+                                               const std::string& window_class) const {
+    if (!missingSupport().empty()) {
+        return 0;
     }
-    XWithdrawWindow(display, window, DefaultScreen(display));
+    const std::unique_ptr<XVisualInfo, XFreeDeleter> visual(chooseVisual(display));
+    const Window root = RootWindow(display, visual->screen);
+    // No events are selected here: the window library selects the ones it
+    // reads, and the server lets only one client take button presses.
+    XSetWindowAttributes attributes{};
+    attributes.colormap = XCreateColormap(display, root, visual->visual, AllocNone);
+    attributes.border_pixel = 0;
+    attributes.background_pixel = 0;
+    const Window window =
+        XCreateWindow(display, root, area.left, area.top, static_cast<unsigned>(area.width),
+                      static_cast<unsigned>(area.height), 0, visual->depth, InputOutput,
+                      visual->visual, CWColormap | CWBorderPixel | CWBackPixel, &attributes);
+    if (window == 0) {
+        return 0;
+    }
+    std::vector<char> name(window_class.begin(), window_class.end());
+    name.push_back('\0');
+    XClassHint class_hint;
+    class_hint.res_name = name.data();
+    class_hint.res_class = name.data();
+    XWMHints window_hints{};
+    window_hints.flags = InputHint | StateHint;
+    window_hints.input = True;
+    window_hints.initial_state = NormalState;
+    std::vector<char> title_text(title.begin(), title.end());
+    title_text.push_back('\0');
+    Xutf8SetWMProperties(display, window, title_text.data(), title_text.data(), nullptr, 0, nullptr,
+                         &window_hints, &class_hint);
+    XChangeProperty(display, window, atom(display, "_NET_WM_NAME"), atom(display, "UTF8_STRING"), 8,
+                    PropModeReplace, reinterpret_cast<const unsigned char*>(title.data()),
+                    static_cast<int>(title.size()));
     setSizeLimits(window, area, true);
-    XMoveWindow(display, window, area.left, area.top);
+    const MotifHints motif;
+    XChangeProperty(display, window, atom(display, "_MOTIF_WM_HINTS"),
+                    atom(display, "_MOTIF_WM_HINTS"), 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(&motif), 5);
+    const long pid = static_cast<long>(getpid());
+    XChangeProperty(display, window, atom(display, "_NET_WM_PID"), XA_CARDINAL, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(&pid), 1);
     XMapWindow(display, window);
-    XFlush(display);
+    // The window library reaches the window through a connection of its own.
+    XSync(display, False);
+    return window;
 }
 
 bool DesktopConnection::hasWindowManager() const {

@@ -11,33 +11,37 @@ struct _XDisplay;
 namespace vl {
 
 /// The display's own connection to the X server, for what the window library
-/// does not do: checking that a window can be made, finding the monitor, and
-/// placing, naming and fullscreening the window on the desktop.
+/// does not do well: checking that a window can be drawn in, finding the
+/// monitor, and making, placing, naming and fullscreening the window. The
+/// window is made here and handed to the library, which would place it off
+/// screen and, where it lands wholly off screen, wait for it forever.
 class DesktopConnection {
   public:
     /// Connects to the server named by DISPLAY; isOpen tells whether it worked.
     DesktopConnection();
+    /// Closes the connection, which destroys a window it made: destroy the
+    /// window library's window on it first.
     ~DesktopConnection();
     DesktopConnection(const DesktopConnection&) = delete;
     DesktopConnection& operator=(const DesktopConnection&) = delete;
 
     /// Whether the server could be reached.
     bool isOpen() const { return display != nullptr; }
-    /// Why the window library could not draw on this server (no GLX, or no GL
-    /// visual of 24 bits or more); empty when it can. The library crashes on
-    /// such servers, so this is asked before any window is made.
+    /// Why no window could be drawn in on this server (no server, no GLX, or
+    /// no GL visual of 24 bits or more); empty when one can. The window
+    /// library crashes on such servers, so this is asked before any window is
+    /// made.
     std::string missingSupport() const;
     /// The primary monitor's area in screen pixels, or the whole screen's
     /// where the server names no primary monitor.
     sf::IntRect primaryMonitor() const;
 
-    /// Names the window for the desktop: its class (both parts of WM_CLASS)
-    /// and this process's id. Does nothing when not open.
-    void nameWindow(sf::WindowHandle window, const std::string& window_class) const;
-    /// Hides the window, records area as its size and place for the window
-    /// manager, moves it there and shows it again: a window manager places a
-    /// window when it is shown, by what it was told. Does nothing when not open.
-    void showWindowAt(sf::WindowHandle window, const sf::IntRect& area) const;
+    /// Makes and shows a window for GL drawing over area, with the title, a
+    /// title bar but no resize handles or close button, a fixed size, the
+    /// class (both parts of WM_CLASS) and this process's id. The connection
+    /// owns it. 0 when missingSupport is not empty or the server refuses.
+    sf::WindowHandle makeWindow(const sf::IntRect& area, const std::string& title,
+                                const std::string& window_class) const;
     /// Fills the primary monitor with the window, or gives it back its place.
     /// With a window manager this asks for its fullscreen state; without one
     /// the window covers the monitor itself. Does nothing when not open.

@@ -39,8 +39,7 @@ bool isBlank(sf::Uint32 code_point) {
 }  // namespace
 
 DisplayManager::DisplayManager()
-    : window_style(sf::Style::Titlebar),
-      glyph_size(kGlyphSizeFactor *
+    : glyph_size(kGlyphSizeFactor *
                  static_cast<unsigned>(std::min(horizontal_pixels / horizontal_cells,
                                                 vertical_pixels / vertical_cells))),
       drawn_glyph_size(glyph_size),
@@ -52,7 +51,11 @@ DisplayManager::DisplayManager()
     }
 }
 
-DisplayManager::~DisplayManager() = default;
+DisplayManager::~DisplayManager() {
+    // The window lives on the desktop connection: its GL context goes first.
+    window.reset();
+    desktop.reset();
+}
 
 DisplayManager& DisplayManager::getInstance() {
     static DisplayManager instance;
@@ -86,25 +89,23 @@ int DisplayManager::openWindow() {
     // and crashes where it finds no GL to draw with, so both are asked first.
     desktop = std::make_unique<DesktopConnection>();
     start_up_problem = desktop->missingSupport();
-    if (!start_up_problem.empty()) {
-        desktop.reset();
-        return -1;
-    }
     const sf::Vector2i size(scale * horizontal_pixels, scale * vertical_pixels);
-    window = std::make_unique<sf::RenderWindow>(
-        sf::VideoMode(static_cast<unsigned>(size.x), static_cast<unsigned>(size.y), 32), title,
-        window_style, sf::ContextSettings());
-    if (!window->isOpen()) {
-        start_up_problem = "the window system refused the window";
+    windowed_area = sf::IntRect(centredCorner(desktop->primaryMonitor(), size), size);
+    const sf::WindowHandle handle =
+        start_up_problem.empty()
+            ? desktop->makeWindow(windowed_area, title, program_invocation_short_name)
+            : 0;
+    if (handle != 0) {
+        window = std::make_unique<sf::RenderWindow>(handle, sf::ContextSettings());
+    }
+    if (!window || !window->isOpen()) {
+        if (start_up_problem.empty()) {
+            start_up_problem = "the window system refused the window";
+        }
         window.reset();
         desktop.reset();
         return -1;
     }
-    // The window library centres a window on a wrong vertical line, often off
-    // the bottom of the screen, so the display places it itself.
-    windowed_area = sf::IntRect(centredCorner(desktop->primaryMonitor(), size), size);
-    desktop->nameWindow(window->getSystemHandle(), program_invocation_short_name);
-    desktop->showWindowAt(window->getSystemHandle(), windowed_area);
     if (icon.getSize().x > 0) {
         window->setIcon(icon.getSize().x, icon.getSize().y, icon.getPixelsPtr());
     }
@@ -167,6 +168,8 @@ void DisplayManager::fitToWindow() {
                                    static_cast<float>(layout.width) / window_width,
                                    static_cast<float>(layout.height) / window_height));
     window->setView(view);
+    // A resized back buffer holds whatever the driver left in it.
+    window->clear(kWindowBackgroundColor);
     ink = InkMap(layout.width, layout.height);
     const unsigned new_glyph_size = std::max(
         1u, static_cast<unsigned>(std::lround(static_cast<float>(glyph_size) * layout.scale)));

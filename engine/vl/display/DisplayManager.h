@@ -92,7 +92,8 @@ class DisplayManager : public Manager {
     /// Where the picture lies in the window at its current size.
     const PictureLayout& getLayout() const { return layout; }
     /// Lays the picture out anew when the window's size has changed since the
-    /// last layout; the input manager calls it for every resize it reads.
+    /// last layout, and starts the frame again on black; the input manager
+    /// calls it for every resize it reads, before the frame is drawn.
     void fitToWindow();
     /// A position in window pixels as a position in the 1024 × 768 picture's
     /// pixels; outside the picture (over a bar) it lies outside 0 to 1024 × 768.
@@ -148,7 +149,6 @@ class DisplayManager : public Manager {
     int vertical_pixels = kWindowVerticalPixels;
     int horizontal_cells = kWindowHorizontalCells;
     int vertical_cells = kWindowVerticalCells;
-    sf::Uint32 window_style;
     std::string title = kWindowTitle;
     std::string font_file = kFontFile;
     /// The glyph size of a 1 × picture, and the one glyphs are drawn at now.
