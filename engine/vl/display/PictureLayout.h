@@ -8,11 +8,13 @@ namespace vl {
 struct PictureLayout {
     /// Window pixels per picture pixel.
     float scale = 1;
-    /// The scaled picture's size in whole window pixels.
+    /// The scaled picture's width in whole window pixels.
     int width = 0;
+    /// The scaled picture's height in whole window pixels.
     int height = 0;
-    /// The scaled picture's top-left corner in the window.
+    /// The window pixel column of the scaled picture's left edge.
     int left = 0;
+    /// The window pixel row of the scaled picture's top edge.
     int top = 0;
 };
 
