@@ -48,22 +48,9 @@ int EndScreen::handleEvent(const vl::Event* event) {
         new GameStart;
         return 1;
     }
-    if (event->getType() != vl::kKeyboardEvent) {
-        return 0;
-    }
-    handleKey(*static_cast<const vl::EventKeyboard*>(event));
-    return 1;
+    return KeyScreen::handleEvent(event);
 }
 
-void EndScreen::handleKey(const vl::EventKeyboard& keyboard) {
-    if (leaving || keyboard.getAction() != vl::KeyAction::Pressed) {
-        return;
-    }
-    if (keyboard.getKey() == vl::Key::Escape) {
-        leaving = true;
-        vl::GameManager::getInstance().setFinished(true);
-    } else if (keyboard.getKey() == vl::Key::P) {
-        leaving = true;
-        title_due = true;
-    }
+void EndScreen::moveOn() {
+    title_due = true;
 }

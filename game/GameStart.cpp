@@ -24,28 +24,11 @@ GameStart::GameStart() {
     setPosition(vl::Vector(40, 23));
 }
 
-int GameStart::handleEvent(const vl::Event* event) {
-    if (event->getType() != vl::kKeyboardEvent) {
-        return 0;
-    }
-    handleKey(*static_cast<const vl::EventKeyboard*>(event));
-    return 1;
-}
-
-void GameStart::handleKey(const vl::EventKeyboard& keyboard) {
-    if (leaving || keyboard.getAction() != vl::KeyAction::Pressed) {
-        return;
-    }
-    if (keyboard.getKey() == vl::Key::Escape) {
-        leaving = true;
-        vl::GameManager::getInstance().setFinished(true);
-    } else if (keyboard.getKey() == vl::Key::P) {
-        leaving = true;
-        vl::WorldManager::getInstance().queueForDeletion(this);
-        removeAll("Timer");
-        removeAll("Score");
-        new Timer;
-        new Score;
-        new Level(1);
-    }
+void GameStart::moveOn() {
+    vl::WorldManager::getInstance().queueForDeletion(this);
+    removeAll("Timer");
+    removeAll("Score");
+    new Timer;
+    new Score;
+    new Level(1);
 }

@@ -1,18 +1,12 @@
 #pragma once
 
-#include <vl/vl.h>
+#include "KeyScreen.h"
 
-// The title screen: P starts a game, Escape quits. Only the first press
-// counts: a screen that has acted on one is on its way out and ignores the
-// rest.
-class GameStart : public vl::Object {
+// The title screen: P starts a game, Escape quits.
+class GameStart : public KeyScreen {
   public:
     GameStart();
 
-    int handleEvent(const vl::Event* event) override;
-
   private:
-    void handleKey(const vl::EventKeyboard& keyboard);
-
-    bool leaving = false;
+    void moveOn() override;
 };
