@@ -41,7 +41,10 @@ int Player::handleEvent(const vl::Event* event) {
         return handleKeyboard(*static_cast<const vl::EventKeyboard*>(event));
     }
     if (type == vl::kMouseEvent) {
-        if (static_cast<const vl::EventMouse*>(event)->getAction() != vl::MouseAction::Held) {
+        // A press fires too, or a click within one frame would be lost; holding
+        // keeps its rhythm, as the countdown refuses the press's second shot.
+        const vl::MouseAction action = static_cast<const vl::EventMouse*>(event)->getAction();
+        if (action != vl::MouseAction::Held && action != vl::MouseAction::Pressed) {
             return 0;
         }
         fire(reticle->getPosition());

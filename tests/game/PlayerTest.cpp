@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "support/GameFixture.h"
 
 using vl::Key;
@@ -64,20 +66,45 @@ TEST_F(PlayerTest, StaysInsideTheField) {
     EXPECT_EQ(player->getPosition().y, 1.5f);
 }
 
+// Held, a button fires when the countdown has run down and then every 18
+// frames, whether or not its press came too; a click fires when allowed.
 TEST_F(PlayerTest, FiresEveryEighteenFramesTowardTheReticle) {
     sendPointer(Vector(20 * 12 + 6, 5 * 32 + 8));  // the reticle to (20.5, 5.25)
-    std::vector<int> shots;
-    for (int frame = 1; frame <= 60; ++frame) {
-        const int before = countOfType("Bullet");
-        sendButtonHeld(vl::MouseButton::Left);
-        sendButtonHeld(vl::MouseButton::Right);  // two buttons fire no faster
-        if (countOfType("Bullet") > before) {
-            shots.push_back(frame);
+    struct Case {
+        const char* name;
+        std::vector<int> press_frames;
+        bool held;
+        std::vector<int> shots;
+    };
+    const Case cases[] = {
+        {"held", {}, true, {19, 37, 55}},
+        {"pressed and held", {1, 19}, true, {1, 19, 37, 55}},
+        {"clicks", {1, 10, 19, 20, 40}, false, {1, 19, 40}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<int> shots;
+        for (int frame = 1; frame <= 60; ++frame) {
+            const int before = countOfType("Bullet");
+            if (std::count(c.press_frames.begin(), c.press_frames.end(), frame) > 0) {
+                sendButton(vl::MouseButton::Left, vl::MouseAction::Pressed);
+                sendButton(vl::MouseButton::Left, vl::MouseAction::Released);
+            }
+            if (c.held) {
+                sendButton(vl::MouseButton::Left, vl::MouseAction::Held);
+                sendButton(vl::MouseButton::Right, vl::MouseAction::Held);  // no faster
+            }
+            if (countOfType("Bullet") > before) {
+                shots.push_back(frame);
+            }
+            stepFrame();
         }
-        stepFrame();
+        EXPECT_EQ(shots, c.shots);
+        stepFrames(18);  // the next case starts with the countdown run down
     }
-    EXPECT_EQ(shots, (std::vector<int>{19, 37, 55}));
+    sendButton(vl::MouseButton::Left, vl::MouseAction::Pressed);
     auto* bullet = lastOfType<Bullet>("Bullet");
+    ASSERT_NE(bullet, nullptr);
     EXPECT_EQ(bullet->getOwner(), "Player");
     // Aimed at two cells right of and one below the reticle: along (17.5, -5.75).
     Vector expected(17.5f, -5.75f);

@@ -101,9 +101,7 @@ class RealInput : public DisplayFixture {
     Probe* recorder = nullptr;
 };
 
-// A request to close the window, as from a window manager, is dropped.
 TEST_F(RealInput, KeyPressAndReleaseArriveInOrder) {
-    ASSERT_TRUE(xinput::requestClose(window->getSystemHandle()));
     ASSERT_TRUE(xinput::run("key p"));
     EXPECT_EQ(keys(pollUntilRecorded("key 50 Released")),
               (Records{"key 50 Pressed", "key 50 Released"}));
@@ -121,7 +119,23 @@ TEST_F(RealInput, KeyPressAndReleaseArriveInOrder) {
     ASSERT_TRUE(xinput::run("key Alt_L"));
     EXPECT_EQ(keys(pollUntilRecorded("key -1 Released")),
               (Records{"key -1 Pressed", "key -1 Released"}));
-    EXPECT_TRUE(window->isOpen());
+}
+
+// A request to close the window, as from a window manager's close button,
+// finishes the game only when the game asked for that; the window stays open.
+TEST_F(RealInput, CloseRequestFinishesTheGameOnlyWhenAskedTo) {
+    vl::GameManager& game = vl::GameManager::getInstance();
+    for (const bool finish_on_close : {false, true}) {
+        SCOPED_TRACE(finish_on_close);
+        game.setFinished(false);
+        game.setFinishOnClose(finish_on_close);
+        ASSERT_TRUE(xinput::requestClose(window->getSystemHandle()));
+        ASSERT_TRUE(drain());  // the request was queued before the key drain types
+        EXPECT_EQ(game.isFinished(), finish_on_close);
+        EXPECT_TRUE(window->isOpen());
+    }
+    game.setFinishOnClose(false);
+    game.setFinished(false);
 }
 
 // One press, a Held every poll (W before D; arrows are never Held), one release.
@@ -223,6 +237,25 @@ TEST_F(RealInput, HeldMouseButtonsComeLeftRightMiddleWithoutPosition) {
     pollUntilRecorded("mouse Held Middle 0,0");
     EXPECT_EQ(startingWith(pollOnce(), "mouse Held"),
               (Records{"mouse Held Left 0,0", "mouse Held Right 0,0", "mouse Held Middle 0,0"}));
+}
+
+// A click within one poll is not lost: the press and the release arrive in
+// order, where the pointer is; a button beyond the three comes as Undefined.
+TEST_F(RealInput, QuickClicksArriveAsPressThenReleaseWhereThePointerIs) {
+    ASSERT_TRUE(xinput::run("click 1 click 3 click 8"));
+    Records clicks = pollUntilRecorded("mouse Released Undefined 512,384");
+    clicks.erase(std::remove_if(clicks.begin(), clicks.end(),
+                                [](const std::string& record) {
+                                    return record.rfind("mouse Pressed", 0) != 0 &&
+                                           record.rfind("mouse Released", 0) != 0;
+                                }),
+                 clicks.end());
+    Records expected;
+    for (const char* button : {"Left", "Right", "Undefined"}) {
+        expected.push_back(std::string("mouse Pressed ") + button + " 512,384");
+        expected.push_back(std::string("mouse Released ") + button + " 512,384");
+    }
+    EXPECT_EQ(clicks, expected);
 }
 
 // Whatever size the window is given, pointer positions arrive in the picture's

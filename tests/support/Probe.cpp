@@ -22,8 +22,10 @@ std::string describe(const vl::Event& event) {
     }
     const auto& mouse = static_cast<const vl::EventMouse&>(event);
     const vl::Vector pixels = mouse.getPixelPosition();
-    return "mouse " + nameOf(mouse.getAction(), {"Undefined", "Undefined", "Held", "Moved"}) + " " +
-           nameOf(mouse.getButton(), {"Undefined", "Left", "Right", "Middle"}) + " " +
+    return "mouse " +
+           nameOf(mouse.getAction(),
+                  {"Undefined", "Undefined", "Held", "Moved", "Pressed", "Released"}) +
+           " " + nameOf(mouse.getButton(), {"Undefined", "Left", "Right", "Middle"}) + " " +
            std::to_string(static_cast<int>(pixels.x)) + "," +
            std::to_string(static_cast<int>(pixels.y));
 }

@@ -126,7 +126,7 @@ void ScriptedPlayer::playLevel(vl::Object& player) {
         sendKey(move, vl::KeyAction::Held);
     }
     if (aiming) {
-        sendButtonHeld(vl::MouseButton::Left);
+        sendButton(vl::MouseButton::Left, vl::MouseAction::Held);
     }
 }
 

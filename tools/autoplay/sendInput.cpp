@@ -10,7 +10,7 @@ void sendPointer(vl::Vector pixels) {
     vl::Manager::broadcast(&mouse);
 }
 
-void sendButtonHeld(vl::MouseButton button) {
-    const vl::EventMouse mouse(vl::MouseAction::Held, button, vl::Vector(0, 0));
+void sendButton(vl::MouseButton button, vl::MouseAction action) {
+    const vl::EventMouse mouse(action, button, vl::Vector(0, 0));
     vl::Manager::broadcast(&mouse);
 }

@@ -5,4 +5,4 @@
 // Input as the input manager delivers it: one broadcast per event.
 void sendKey(vl::Key key, vl::KeyAction action);
 void sendPointer(vl::Vector pixels);
-void sendButtonHeld(vl::MouseButton button);
+void sendButton(vl::MouseButton button, vl::MouseAction action);

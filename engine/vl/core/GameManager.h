@@ -35,6 +35,12 @@ class GameManager : public Manager {
     void setFinished(bool value) { finished = value; }
     /// Whether run returns (or has returned) at the end of the frame.
     bool isFinished() const { return finished; }
+    /// With true, a request to close the window (its close button) finishes
+    /// the game as setFinished(true) does; with false, the default, such a
+    /// request is ignored and the game ends only when it says so.
+    void setFinishOnClose(bool value) { finish_on_close = value; }
+    /// Whether a request to close the window finishes the game.
+    bool isFinishOnClose() const { return finish_on_close; }
     /// The length of a frame in milliseconds: kFrameMilliseconds.
     int32_t getFrameMilliseconds() const { return frame_ms; }
 
@@ -42,6 +48,7 @@ class GameManager : public Manager {
     GameManager();
 
     bool finished = false;
+    bool finish_on_close = false;
     int32_t frame_ms = kFrameMilliseconds;
 };
 

@@ -208,6 +208,20 @@ sf::WindowHandle DesktopConnection::makeWindow(const sf::IntRect& area, const st
     return window;
 }
 
+bool DesktopConnection::takeCloseRequest(sf::WindowHandle window) const {
+    if (display == nullptr) {
+        return false;
+    }
+    bool requested = false;
+    XEvent event;
+    while (XCheckTypedWindowEvent(display, window, ClientMessage, &event)) {
+        requested = requested || (event.xclient.message_type == atom(display, "WM_PROTOCOLS") &&
+                                  static_cast<Atom>(event.xclient.data.l[0]) ==
+                                      atom(display, "WM_DELETE_WINDOW"));
+    }
+    return requested;
+}
+
 bool DesktopConnection::hasWindowManager() const {
     Atom type = None;
     int format = 0;

@@ -47,6 +47,11 @@ class DesktopConnection {
     /// the window covers the monitor itself. Does nothing when not open.
     void setFullscreen(sf::WindowHandle window, bool on, const sf::IntRect& windowed_area) const;
 
+    /// Whether the window was asked to close (as by a window manager's close
+    /// command) since the last call. Such requests go to the client that made
+    /// the window, this connection, and never reach the window library.
+    bool takeCloseRequest(sf::WindowHandle window) const;
+
   private:
     bool hasWindowManager() const;
     void setSizeLimits(sf::WindowHandle window, const sf::IntRect& area, bool fixed) const;

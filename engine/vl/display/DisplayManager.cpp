@@ -187,6 +187,10 @@ void DisplayManager::fitToWindow() {
     }
 }
 
+bool DisplayManager::takeCloseRequest() const {
+    return window && desktop && desktop->takeCloseRequest(window->getSystemHandle());
+}
+
 Vector DisplayManager::windowToPicture(int x, int y) const {
     return Vector(static_cast<float>(x - layout.left) / layout.scale,
                   static_cast<float>(y - layout.top) / layout.scale);

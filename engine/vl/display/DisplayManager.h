@@ -95,6 +95,9 @@ class DisplayManager : public Manager {
     /// last layout, and starts the frame again on black; the input manager
     /// calls it for every resize it reads, before the frame is drawn.
     void fitToWindow();
+    /// Whether the window was asked to close since the last call; the input
+    /// manager asks once a frame.
+    bool takeCloseRequest() const;
     /// A position in window pixels as a position in the 1024 × 768 picture's
     /// pixels; outside the picture (over a bar) it lies outside 0 to 1024 × 768.
     Vector windowToPicture(int x, int y) const;

@@ -3,6 +3,7 @@
 #include <SFML/Window/Event.hpp>
 #include <SFML/Window/Mouse.hpp>
 
+#include "vl/core/GameManager.h"
 #include "vl/display/DisplayManager.h"
 #include "vl/input/EventMouse.h"
 #include "vl/world/WorldManager.h"
@@ -35,6 +36,23 @@ constexpr HeldButton kHeldButtons[] = {
     {sf::Mouse::Middle, MouseButton::Middle},
 };
 
+MouseButton translateButton(sf::Mouse::Button code) {
+    for (const HeldButton& known : kHeldButtons) {
+        if (known.code == code) {
+            return known.button;
+        }
+    }
+    return MouseButton::Undefined;
+}
+
+// Presses and releases are read from the window's queue, so a click that
+// begins and ends between two samplings still reaches the game.
+void broadcastButtonEvent(const sf::Event::MouseButtonEvent& button, MouseAction action) {
+    const Vector pixels = DisplayManager::getInstance().windowToPicture(button.x, button.y);
+    const EventMouse mouse(action, translateButton(button.button), pixels);
+    Manager::broadcast(&mouse);
+}
+
 void broadcastWindowEvent(const sf::Event& event) {
     switch (event.type) {
         case sf::Event::KeyPressed: {
@@ -54,12 +72,16 @@ void broadcastWindowEvent(const sf::Event& event) {
             Manager::broadcast(&mouse);
             break;
         }
+        case sf::Event::MouseButtonPressed:
+            broadcastButtonEvent(event.mouseButton, MouseAction::Pressed);
+            break;
+        case sf::Event::MouseButtonReleased:
+            broadcastButtonEvent(event.mouseButton, MouseAction::Released);
+            break;
         case sf::Event::Resized:
             DisplayManager::getInstance().fitToWindow();
             break;
         default:
-            // Closing is the game's business (Escape), so a close request is
-            // dropped like every other window event.
             break;
     }
 }
@@ -124,9 +146,8 @@ void InputManager::shutDown() {
 }
 
 void InputManager::pollInput() {
-    // SFML's key and button queries open an X display of their own and abort
-    // the process where none can be opened, so nothing is read, not even the
-    // held keys, unless the display's window exists.
+    // Nothing is read, not even the held keys, unless the display's window
+    // exists (see hasFocus).
     if (!isStarted() || window == nullptr) {
         return;
     }
@@ -134,15 +155,49 @@ void InputManager::pollInput() {
     while (window->pollEvent(event)) {
         broadcastWindowEvent(event);
     }
-    // SFML samples the keyboard and mouse of the whole X server, whatever
-    // window has the focus: keys typed into another application would walk the
-    // player. Asked each frame rather than followed through focus events, so
-    // the answer holds from the frame the focus changes.
-    if (!window->hasFocus()) {
+    GameManager& game = GameManager::getInstance();
+    if (DisplayManager::getInstance().takeCloseRequest() && game.isFinishOnClose()) {
+        game.setFinished(true);
+    }
+    if (!hasFocus()) {
         return;
     }
     broadcastHeldKeys();
     broadcastHeldButtons();
+}
+
+bool InputManager::hasFocus() const {
+    // SFML's key and button queries open an X display of their own and abort
+    // the process where none can be opened, and they sample the keyboard and
+    // mouse of the whole X server: keys typed into another application would
+    // walk the player. Asked each time rather than followed through focus
+    // events, so the answer holds from the moment the focus changes.
+    return isStarted() && window != nullptr && window->hasFocus();
+}
+
+bool InputManager::isKeyDown(Key key) const {
+    if (key == Key::Undefined || !hasFocus()) {
+        return false;
+    }
+    for (int code = 0; code < sf::Keyboard::KeyCount; ++code) {
+        const auto sf_key = static_cast<sf::Keyboard::Key>(code);
+        if (translateKey(sf_key) == key) {
+            return sf::Keyboard::isKeyPressed(sf_key);
+        }
+    }
+    return false;
+}
+
+bool InputManager::isButtonDown(MouseButton button) const {
+    if (!hasFocus()) {
+        return false;
+    }
+    for (const HeldButton& known : kHeldButtons) {
+        if (known.button == button) {
+            return sf::Mouse::isButtonPressed(known.code);
+        }
+    }
+    return false;
 }
 
 Key translateKey(sf::Keyboard::Key code) {

@@ -5,6 +5,7 @@
 
 #include "vl/core/Manager.h"
 #include "vl/input/EventKeyboard.h"
+#include "vl/input/EventMouse.h"
 
 namespace vl {
 
@@ -26,8 +27,19 @@ class InputManager : public Manager {
     /// Before startUp, and without a window, nothing is read.
     void pollInput();
 
+    /// Whether the key is down now, for any key the engine knows; false for
+    /// Undefined, before startUp, without a window, and while the window does
+    /// not have the keyboard focus.
+    bool isKeyDown(Key key) const;
+    /// Whether the button is down now; false for Undefined and on the same
+    /// terms as isKeyDown.
+    bool isButtonDown(MouseButton button) const;
+
   private:
     InputManager();
+    /// Whether the keyboard and mouse may be asked: they belong to the whole X
+    /// server, so only while the window has the focus are they the game's.
+    bool hasFocus() const;
 
     sf::RenderWindow* window = nullptr;
 };
