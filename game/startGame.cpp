@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <climits>
-#include <iostream>
 
 #include <vl/vl.h>
 #include "FullscreenKey.h"
@@ -24,8 +23,6 @@ int startGame(std::string& reason) {
     if (!enterRunFolder(reason)) {
         return -1;
     }
-    // Asked before the engine makes its sounds, which settle the audio device.
-    const bool audible = vl::findAudioDevice();
     vl::GameManager& game = vl::GameManager::getInstance();
     if (game.startUp() != 0) {
         // Without a window, or with a window that can draw no text, the game
@@ -43,9 +40,6 @@ int startGame(std::string& reason) {
     sf::Image icon;
     if (icon.loadFromFile("icon.png")) {
         vl::DisplayManager::getInstance().setIcon(icon);
-    }
-    if (!audible) {
-        std::cerr << "velloc: no audio device; playing without sound\n";
     }
     loadResources();
     new FullscreenKey;

@@ -44,6 +44,8 @@ class FocusTest : public GameFixture {
         vl::InputManager::getInstance().shutDown();
         GameFixture::TearDown();
     }
+    // What a probe in the world received; it outlives the world's objects.
+    std::vector<std::string> records;
 };
 
 // Another application's window, as a chat window the player switches to,
@@ -81,7 +83,6 @@ TEST_F(FocusTest, KeysAndButtonsHeldInAnotherWindowDriveNothingUntilTheFocusRetu
 TEST_F(FocusTest, AQuickClickFiresOneShot) {
     new Player;
     stepFrames(18);  // the fire countdown runs down
-    std::vector<std::string> records;
     new Probe("", &records);
     ASSERT_TRUE(xinput::focus(gameWindow()));
     ASSERT_TRUE(xinput::run("click 1"));

@@ -126,15 +126,18 @@ TEST(Program, FindsItsFilesFromAnyFolderAndExplainsWhatKeepsItFromStarting) {
 
 // The audio library set to a sound device that is not there, as on a machine
 // without a sound card: the library and the sound system below it both fail
-// to open it, loudly.
-TEST(Program, WithoutAnAudioDeviceSaysSoInOneLineAndPlaysSilently) {
+// to open it, loudly. A game with sounds says so in one line and plays in
+// silence; a program with none never asks for the device and says nothing.
+TEST(Program, WithoutAnAudioDeviceSaysSoInOneLineOnlyWhenSoundIsUsed) {
     const std::string settings =
         writeTestFile("alsoft.conf", "drivers = alsa\n[alsa]\ndevice = vl-no-such-device\n");
-    EXPECT_EQ(runToEscape(kRunFolder,
-                          "env -u ALSOFT_DRIVERS -u ALSOFT_LOGLEVEL ALSOFT_CONF=" + settings + " " +
-                              kVelloc,
-                          "^Velloc$"),
-              "velloc: no audio device; playing without sound\nexit 0\n");
+    const std::string environment =
+        "env -u ALSOFT_DRIVERS -u ALSOFT_LOGLEVEL ALSOFT_CONF=" + settings + " ";
+    EXPECT_EQ(runToEscape(kRunFolder, environment + kVelloc, "^Velloc$"),
+              "vl: no audio device; playing without sound\nexit 0\n");
+    EXPECT_EQ(runToEscape(kRunFolder + "/sprites", environment + kTool + " show player-spr.txt",
+                          "^vl-sprite player-spr.txt$"),
+              "exit 0\n");
 }
 
 // A copy of Velloc's run folder without the program, in the test's folder.

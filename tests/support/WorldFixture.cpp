@@ -1,15 +1,11 @@
 #include "support/WorldFixture.h"
 
 void WorldFixture::SetUp() {
-    vl::WorldManager& world = vl::WorldManager::getInstance();
-    world.startUp();
-    const vl::Box screen(vl::Vector(0, 0), vl::kWindowHorizontalCells, vl::kWindowVerticalCells);
-    world.setWorldBounds(screen);
-    world.setView(screen);
+    ASSERT_EQ(vl::GameManager::getInstance().startUpHeadless(), 0);
 }
 
 void WorldFixture::TearDown() {
-    vl::WorldManager::getInstance().shutDown();
+    vl::GameManager::getInstance().shutDown();
 }
 
 void stepFrame() {

@@ -8,6 +8,7 @@
 #include "vl/display/DisplayManager.h"
 #include "vl/input/InputManager.h"
 #include "vl/resources/ResourceManager.h"
+#include "vl/resources/findAudioDevice.h"
 #include "vl/world/EventStep.h"
 #include "vl/world/WorldManager.h"
 
@@ -41,15 +42,27 @@ int GameManager::startUp() {
     const int input = InputManager::getInstance().startUp();
     const int resources = ResourceManager::getInstance().startUp();
     setStarted(true);
-    if (display != 0 || world != 0 || input != 0 || resources != 0) {
-        return -1;
-    }
-    const DisplayManager& display_manager = DisplayManager::getInstance();
-    const Box bounds(Vector(0, 0), static_cast<float>(display_manager.getHorizontalCells()),
-                     static_cast<float>(display_manager.getVerticalCells()));
+    fitWorldToDisplay();
+    return display != 0 || world != 0 || input != 0 || resources != 0 ? -1 : 0;
+}
+
+int GameManager::startUpHeadless() {
+    finished = false;
+    chooseSilentAudio();
+    const int world = WorldManager::getInstance().startUp();
+    const int resources = ResourceManager::getInstance().startUp();
+    setStarted(true);
+    fitWorldToDisplay();
+    return world != 0 || resources != 0 ? -1 : 0;
+}
+
+void GameManager::fitWorldToDisplay() {
+    // The display's size in cells is fixed, so it is known with or without a window.
+    const DisplayManager& display = DisplayManager::getInstance();
+    const Box bounds(Vector(0, 0), static_cast<float>(display.getHorizontalCells()),
+                     static_cast<float>(display.getVerticalCells()));
     WorldManager::getInstance().setWorldBounds(bounds);
     WorldManager::getInstance().setView(bounds);
-    return 0;
 }
 
 void GameManager::shutDown() {

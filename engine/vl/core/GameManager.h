@@ -18,8 +18,16 @@ class GameManager : public Manager {
     ~GameManager() override;
 
     /// Starts display, world, input and resources, in that order, and sizes the
-    /// world and its view to the display's cells. -1 when any of them failed.
+    /// world and its view to the display's 82 × 24 cells, also when one of
+    /// them failed. -1 when any of them failed.
     int startUp() override;
+    /// Starts the world and resources but no window, no input and no audio
+    /// device, with the world and its view sized as startUp sizes them, so
+    /// that runFrame runs whole frames where no display exists (tests, tools).
+    /// Drawing then reaches only the display's cell record, when recording;
+    /// sounds and music load and play unheard. A display or input already
+    /// started stays as it is. 0 when the world and resources started.
+    int startUpHeadless();
     /// Destroys every object in the world and marks the game finished.
     void shutDown() override;
 
@@ -46,6 +54,8 @@ class GameManager : public Manager {
 
   private:
     GameManager();
+    /// Sets the world's bounds and view to the display's cells.
+    void fitWorldToDisplay();
 
     bool finished = false;
     bool finish_on_close = false;

@@ -1,6 +1,7 @@
 #include "vl/resources/ResourceManager.h"
 
 #include "vl/resources/SpriteFile.h"
+#include "vl/resources/findAudioDevice.h"
 
 namespace vl {
 
@@ -9,11 +10,12 @@ namespace {
 // The first entry in use whose label equals label exactly: the first loaded
 // under a label wins.
 template <typename Entry, std::size_t N>
-Entry* firstWithLabel(std::array<Entry, N>& entries, int count, const std::string& label) {
+Entry* firstWithLabel(std::array<std::unique_ptr<Entry>, N>& entries, int count,
+                      const std::string& label) {
     for (int i = 0; i < count; ++i) {
-        Entry& entry = entries[static_cast<std::size_t>(i)];
-        if (entry.getLabel() == label) {
-            return &entry;
+        Entry* entry = entries[static_cast<std::size_t>(i)].get();
+        if (entry->getLabel() == label) {
+            return entry;
         }
     }
     return nullptr;
@@ -28,15 +30,21 @@ std::string labelInUse(const std::string& label, const char* kind) {
 // file; `plural` names a table's entries and `undecodable` says what a file
 // that opens but cannot be read was expected to be.
 template <typename Entry, std::size_t N, typename Open>
-int loadAudio(std::array<Entry, N>& entries, int& count, const std::string& file_name,
-              std::string label, ProblemList& problems, const char* kind, const char* plural,
-              const char* undecodable, Open open) {
+int loadAudio(std::array<std::unique_ptr<Entry>, N>& entries, int& count,
+              const std::string& file_name, std::string label, ProblemList& problems,
+              const char* kind, const char* plural, const char* undecodable, Open open) {
     if (count == static_cast<int>(N)) {
         problems.add(0, std::string("the ") + kind + " table is full: " + std::to_string(N) + " " +
                             plural + " are loaded");
         return -1;
     }
-    Entry& entry = entries[static_cast<std::size_t>(count)];
+    std::unique_ptr<Entry>& slot = entries[static_cast<std::size_t>(count)];
+    if (slot == nullptr) {
+        // The audio library opens its device with its first object.
+        findAudioDevice();
+        slot = std::make_unique<Entry>();
+    }
+    Entry& entry = *slot;
     if (!open(entry, file_name)) {
         const std::string unreadable = whyUnreadable(file_name);
         problems.add(0, unreadable.empty() ? undecodable : unreadable);

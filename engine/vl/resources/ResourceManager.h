@@ -62,9 +62,10 @@ class ResourceManager : public Manager {
 
     std::array<std::unique_ptr<Sprite>, kMaxSprites> sprites;
     int sprite_count = 0;
-    std::array<Sound, kMaxSounds> sounds;
+    // Made as they are loaded: the first one opens the audio device.
+    std::array<std::unique_ptr<Sound>, kMaxSounds> sounds;
     int sound_count = 0;
-    std::array<Music, kMaxMusic> music_entries;
+    std::array<std::unique_ptr<Music>, kMaxMusic> music_entries;
     int music_count = 0;
     ProblemList load_problems;
 };

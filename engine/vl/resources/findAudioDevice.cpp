@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <iostream>
 
 namespace vl {
 
@@ -43,23 +44,37 @@ bool deviceOpensInChild(bool discard_messages) {
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-bool readyAudio() {
-    const bool quiet = std::getenv("ALSOFT_LOGLEVEL") == nullptr;
-    if (quiet) {
-        setenv("ALSOFT_LOGLEVEL", "0", 1);
-    }
-    if (deviceOpensInChild(quiet)) {
-        return true;
-    }
+enum class AudioChoice { Undecided, Device, Silent };
+
+AudioChoice audio_choice = AudioChoice::Undecided;
+
+void selectSilentOutput() {
     setenv("ALSOFT_DRIVERS", "null", 1);
-    return false;
+    audio_choice = AudioChoice::Silent;
 }
 
 }  // namespace
 
 bool findAudioDevice() {
-    static const bool found = readyAudio();
-    return found;
+    if (audio_choice == AudioChoice::Undecided) {
+        const bool quiet = std::getenv("ALSOFT_LOGLEVEL") == nullptr;
+        if (quiet) {
+            setenv("ALSOFT_LOGLEVEL", "0", 1);
+        }
+        if (deviceOpensInChild(quiet)) {
+            audio_choice = AudioChoice::Device;
+        } else {
+            selectSilentOutput();
+            std::cerr << "vl: no audio device; playing without sound\n";
+        }
+    }
+    return audio_choice == AudioChoice::Device;
+}
+
+void chooseSilentAudio() {
+    if (audio_choice == AudioChoice::Undecided) {
+        selectSilentOutput();
+    }
 }
 
 }  // namespace vl

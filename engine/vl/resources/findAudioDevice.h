@@ -2,17 +2,22 @@
 
 namespace vl {
 
-/// Readies the audio for a machine with or without a sound device, and says
-/// which it is: true when the audio library opens a device. Unless the
-/// environment sets ALSOFT_LOGLEVEL, the library's own log is switched off.
-/// The device is tried in a child process, whose messages are discarded
-/// unless ALSOFT_LOGLEVEL is set. When none opens, the library is given its
-/// silent output (ALSOFT_DRIVERS=null): sounds and music then load and play
-/// unheard, and nothing more is printed about it. Call it before the first
-/// GameManager::getInstance or ResourceManager::getInstance, whose sounds
-/// settle the library's device for the whole run; later calls return the
-/// first answer and change nothing. Also true when no child process can be
-/// made to ask.
+/// Readies the audio, once per run, and says whether a sound device plays it:
+/// true when the audio library opens one. The resource manager calls it just
+/// before it makes its first sound or music, so a game with no sound never
+/// touches the audio device; a game may call it earlier to know the answer.
+/// The device is tried in a child process, whose messages are discarded unless
+/// the environment sets ALSOFT_LOGLEVEL (the library's own log is switched off
+/// otherwise). When none opens, the engine prints one line, "vl: no audio
+/// device; playing without sound", and gives the library its silent output:
+/// sounds and music then load and play unheard. Later calls return the first
+/// answer and change nothing. Also true when no child process can be made to
+/// ask.
 bool findAudioDevice();
+
+/// Makes the audio play unheard, with no device asked for and nothing printed,
+/// unless findAudioDevice has already decided; GameManager::startUpHeadless
+/// calls it. findAudioDevice then returns false.
+void chooseSilentAudio();
 
 }  // namespace vl

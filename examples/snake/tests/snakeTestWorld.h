@@ -10,20 +10,17 @@
 #include "assets.h"
 #include "round.h"
 
-// A started game in a world without a window: frames run through runFrame,
-// and keys are pressed by broadcasting the events the input manager would.
+// A started game without a window: frames run through runFrame, and keys are
+// pressed by broadcasting the events the input manager would.
 class SnakeTestWorld : public ::testing::Test {
   protected:
     void SetUp() override {
+        ASSERT_EQ(vl::GameManager::getInstance().startUpHeadless(), 0);
         static const int assets_loaded = loadAssets(SNAKE_RUN_DIR);
         ASSERT_EQ(assets_loaded, 0);
-        vl::WorldManager::getInstance().startUp();
-        vl::WorldManager::getInstance().setView(
-            vl::Box(vl::Vector(0, 0), vl::kWindowHorizontalCells, vl::kWindowVerticalCells));
-        vl::GameManager::getInstance().setFinished(false);
         startGame();
     }
-    void TearDown() override { vl::WorldManager::getInstance().shutDown(); }
+    void TearDown() override { vl::GameManager::getInstance().shutDown(); }
 
     static void press(vl::Key key) {
         const vl::EventKeyboard keyboard(key, vl::KeyAction::Pressed);
