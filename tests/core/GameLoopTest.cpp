@@ -84,6 +84,7 @@ int runFramesWithoutDisplay() {
                                                "p:draw"};
     const bool ran = log == expected && p->getPosition() == vl::Vector(2, 0) &&
                      !vl::DisplayManager::getInstance().getRecordedCells().empty();
+    game.shutDown();
     return failed_but_sized && started && ran ? 0 : 1;
 }
 

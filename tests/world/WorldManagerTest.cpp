@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "support/Probe.h"
 #include "support/WorldFixture.h"
@@ -184,23 +185,52 @@ TEST_F(WorldManagerTest, DrawsByAltitudeThenListOrderSkippingWhatIsOutOfView) {
     EXPECT_EQ(log, expected);
 }
 
-TEST_F(WorldManagerTest, CapacityLimitsAreSilent) {
+// Makes objects in a world of the capacity, queues them all and shuts down.
+// Returns the exit status of the process it runs in: 0 when the world held
+// in_world of them and every one was destroyed exactly once.
+int fillWorld(int capacity, int made, int in_world) {
+    vl::WorldManager& world = vl::WorldManager::getInstance();
+    vl::GameManager::getInstance().startUpHeadless();
+    const bool capacity_set = world.setCapacity(0) == -1 && world.setCapacity(capacity) == 0;
+    Log log;
     std::vector<vl::Object*> objects;
-    for (int i = 0; i < vl::kObjectListCapacity; ++i) {
-        objects.push_back(new vl::Object);
+    for (int i = 0; i < made; ++i) {
+        objects.push_back(new Probe("", &log));
     }
-    auto* outsider = new vl::Object;
-    EXPECT_EQ(world.allObjects().count(), vl::kObjectListCapacity);
-    EXPECT_FALSE(world.allObjects().contains(outsider));
+    int listed = 0;
+    for (vl::Object* object : world.collectByType("Probe")) {
+        listed += object == objects[static_cast<size_t>(listed)] ? 1 : 0;
+    }
+    const bool held = world.allObjects().count() == in_world && listed == in_world &&
+                      world.setCapacity(in_world - 1) == -1;
     for (vl::Object* object : objects) {
-        world.queueForDeletion(object);
+        world.queueForDeletion(object);  // the refused ones are not queued
     }
-    world.queueForDeletion(outsider);  // the 1001st queued: not recorded
-    EXPECT_FALSE(world.isQueuedForDeletion(outsider));
     world.update();
-    EXPECT_EQ(world.allObjects().count(), 0);
-    delete outsider;
-    EXPECT_EQ(world.collectByType("Object").count(), 0);
+    vl::GameManager::getInstance().shutDown();
+    const bool destroyed = std::count(log.begin(), log.end(), "destroyed") == made;
+    return capacity_set && held && destroyed ? 0 : 1;
+}
+
+// A full world says so once and refuses further objects, which are still
+// destroyed, once, at shut-down; a world given a larger capacity takes them.
+TEST(WorldCapacity, AFullWorldSaysSoOnceAndOwnsWhatItRefused) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    struct Case {
+        int capacity;
+        int in_world;
+        const char* said;
+    };
+    const Case cases[] = {
+        {1000, 1000,
+         "^vl: the world is full \\(1000 objects\\); objects made now are not in it\n$"},
+        {1500, 1002, "^$"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EXIT(std::exit(fillWorld(c.capacity, 1002, c.in_world)),
+                    ::testing::ExitedWithCode(0), c.said)
+            << "capacity " << c.capacity;
+    }
 }
 
 TEST_F(WorldManagerTest, CollectByTypeMatchesWholeNamesInListOrder) {

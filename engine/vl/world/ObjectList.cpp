@@ -4,50 +4,27 @@
 
 namespace vl {
 
-ObjectList::ObjectList(const ObjectList& other) : used(other.used) {
-    std::copy_n(other.entries.begin(), used, entries.begin());
-}
-
-ObjectList& ObjectList::operator=(const ObjectList& other) {
-    if (this != &other) {
-        used = other.used;
-        std::copy_n(other.entries.begin(), used, entries.begin());
-    }
-    return *this;
-}
+ObjectList::ObjectList(int list_capacity) : capacity(std::max(1, list_capacity)) {}
 
 bool ObjectList::insert(Object* object) {
     if (isFull()) {
         return false;
     }
-    entries[static_cast<size_t>(used++)] = object;
+    entries.push_back(object);
     return true;
 }
 
 bool ObjectList::remove(Object* object) {
-    for (int i = 0; i < used; ++i) {
-        if (entries[static_cast<size_t>(i)] == object) {
-            for (int j = i; j + 1 < used; ++j) {
-                entries[static_cast<size_t>(j)] = entries[static_cast<size_t>(j + 1)];
-            }
-            --used;
-            return true;
-        }
+    const auto found = std::find(entries.begin(), entries.end(), object);
+    if (found == entries.end()) {
+        return false;
     }
-    return false;
-}
-
-void ObjectList::clear() {
-    used = 0;
+    entries.erase(found);
+    return true;
 }
 
 bool ObjectList::contains(const Object* object) const {
-    for (int i = 0; i < used; ++i) {
-        if (entries[static_cast<size_t>(i)] == object) {
-            return true;
-        }
-    }
-    return false;
+    return std::find(entries.begin(), entries.end(), object) != entries.end();
 }
 
 }  // namespace vl

@@ -1,6 +1,7 @@
 #include "vl/world/WorldManager.h"
 
 #include <algorithm>
+#include <iostream>
 
 #include "vl/display/ViewObject.h"
 #include "vl/world/EventCollision.h"
@@ -24,6 +25,7 @@ int WorldManager::startUp() {
     }
     objects.clear();
     pending_deletion.clear();
+    full_reported = false;
     grid.reset(world_bounds);
     repeated_entries = 0;
     setStarted(true);
@@ -35,10 +37,16 @@ void WorldManager::shutDown() {
     // screen); they are destroyed too, in further rounds, so none outlives the
     // world. The rounds are bounded so a destructor that always makes another
     // object cannot hang the shut-down.
-    for (int round = 0; round < kObjectListCapacity && objects.count() > 0; ++round) {
+    for (int round = 0; round < kObjectListCapacity && (objects.count() > 0 || !refused.empty());
+         ++round) {
         const ObjectList snapshot = objects;
-        for (int i = 0; i < snapshot.count(); ++i) {
-            delete snapshot[i];
+        for (Object* object : snapshot) {
+            delete object;
+        }
+        // Each destructor takes its object out of the refused ones.
+        const std::vector<Object*> refused_snapshot = refused;
+        for (Object* object : refused_snapshot) {
+            delete object;
         }
     }
     // Everything queued was in the world and is destroyed now; an update after
@@ -55,8 +63,33 @@ bool collides(Solidness solidness) {
 
 }  // namespace
 
+int WorldManager::setCapacity(int capacity) {
+    if (capacity < 1 || capacity < objects.count()) {
+        return -1;
+    }
+    ObjectList resized_objects(capacity);
+    ObjectList resized_pending(capacity);
+    for (Object* object : objects) {
+        resized_objects.insert(object);
+    }
+    for (Object* object : pending_deletion) {
+        resized_pending.insert(object);
+    }
+    objects = resized_objects;
+    pending_deletion = resized_pending;
+    return 0;
+}
+
 void WorldManager::addObject(Object* object) {
     if (!objects.insert(object)) {
+        // A game that makes more objects than the world holds would
+        // otherwise lose them without a sign.
+        if (!full_reported) {
+            std::cerr << "vl: the world is full (" << objects.getCapacity()
+                      << " objects); objects made now are not in it\n";
+            full_reported = true;
+        }
+        refused.push_back(object);
         return;
     }
     WorldEntry& entry = object->world_entry;
@@ -70,6 +103,10 @@ void WorldManager::addObject(Object* object) {
 
 void WorldManager::removeObject(Object* object) {
     if (!objects.remove(object)) {
+        const auto found = std::find(refused.begin(), refused.end(), object);
+        if (found != refused.end()) {
+            refused.erase(found);
+        }
         return;
     }
     WorldEntry& entry = object->world_entry;
@@ -107,7 +144,7 @@ void WorldManager::refileAll() {
 }
 
 ObjectList WorldManager::collectByType(const std::string& type) const {
-    ObjectList matches;
+    ObjectList matches(objects.getCapacity());
     for (int i = 0; i < objects.count(); ++i) {
         if (objects[i]->getType() == type) {
             matches.insert(objects[i]);
@@ -152,7 +189,7 @@ int WorldManager::moveObjectTo(Object* mover, Vector where) {
     if (collides(mover->getSolidness())) {
         Box moved_box = mover->getBox();
         moved_box.corner = moved_box.corner + where;
-        ObjectList colliders;
+        ObjectList colliders(objects.getCapacity());
         collectColliders(mover, moved_box, colliders);
         bool refused = false;
         for (int i = 0; i < colliders.count(); ++i) {

@@ -33,8 +33,10 @@ class WorldManager : public Manager {
     /// Destroys every object in the world.
     void shutDown() override;
 
-    /// Appends the object to the list (unless the list is full) and files it
-    /// for the collision search.
+    /// Appends the object to the list and files it for the collision search.
+    /// A full world refuses it: the object is then in no list and receives
+    /// nothing, but is still destroyed at shut-down; the first refusal since
+    /// startUp prints one line on stderr.
     void addObject(Object* object);
     /// Removes the object's first entry from the list.
     void removeObject(Object* object);
@@ -43,6 +45,13 @@ class WorldManager : public Manager {
     const ObjectList& allObjects() const { return objects; }
     /// Every object whose type name is exactly type, in list order.
     ObjectList collectByType(const std::string& type) const;
+
+    /// Sets the most objects the world holds, kObjectListCapacity unless set,
+    /// for a game that needs more; call it before making the objects. -1, and
+    /// no change, below 1 or below the number of objects in the world.
+    int setCapacity(int capacity);
+    /// The most objects the world holds.
+    int getCapacity() const { return objects.getCapacity(); }
 
     /// The object is destroyed at the next update (or at shut-down); until then
     /// it stays fully alive. Null, repeated and over-capacity requests are ignored.
@@ -88,6 +97,9 @@ class WorldManager : public Manager {
 
     ObjectList objects;
     ObjectList pending_deletion;
+    /// Objects made while the world was full: in no list, but owned all the same.
+    std::vector<Object*> refused;
+    bool full_reported = false;
     Box world_bounds;
     Box view;
     CollisionSearch collision_search = CollisionSearch::Grid;
