@@ -155,7 +155,9 @@ TEST(AssetReport, StartUpIsSilentUntilAnAssetBreaksThenGivesItOneLine) {
     std::ofstream(folder / "sprites/player-spr.txt")
         << "frames 1\nwidth 3\nheight 2\ncolor cyan\nslowdown 1\n O \n/|\nend\neof\n";
     fs::remove(folder / "sounds/pew.wav");
-    const std::string row = "player-spr.txt:7: row 2 of frame 1 is 2 characters wide, expected 3\n";
+    const std::string row =
+        "player-spr.txt:7: row 2 of frame 1 is 2 characters wide, expected 3; frame 1 loads "
+        "empty\n";
     EXPECT_EQ(runToEscape(folder, kVelloc, "^Velloc$"),
               "velloc: sprites/" + row + "velloc: sounds/pew.wav: no such file\nexit 0\n");
     // Without a font in the working folder, the tool finds the one beside it.
@@ -170,13 +172,15 @@ TEST(AssetReport, SpriteCheckPrintsFileLineMessageAndFailsOnAnyProblem) {
     const std::string grey = writeTestFile("grey", header + "grey\nslowdown 1\n*\nend\neof\n");
     const std::string open = writeTestFile("open", header + "red\nslowdown 1\n*\n");
     const std::string gone = testFolder() + "/gone";
-    EXPECT_EQ(outputOf(kTool + " check " + clean + " " + grey + " " + open + " " + gone +
-                       " 2>&1; echo exit $?"),
+    // The clean file last: one broken file anywhere fails the whole check.
+    EXPECT_EQ(outputOf(kTool + " check " + clean + " " + grey + " " + open + " " + gone + " " +
+                       clean + " 2>&1; echo exit $?"),
               grey +
                   ":4: unknown colour \"grey\": use black, red, green, yellow, blue, magenta, "
                   "cyan or white\n" +
-                  open + ":7: the file ends inside frame 1: expected \"end\"\n" + gone +
-                  ": no such file\nexit 1\n");
+                  open +
+                  ":7: the file ends inside frame 1: expected \"end\"; frame 1 loads empty\n" +
+                  gone + ": no such file\nexit 1\n");
     EXPECT_EQ(outputOf(kTool + " check " + clean + "; echo exit $?"), "exit 0\n");
     for (const char* wrong : {"", "check", "show", "show a b", "draw a"}) {
         EXPECT_EQ(outputOf(kTool + " " + wrong + " 2>&1; echo exit $?"),

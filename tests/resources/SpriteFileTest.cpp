@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -203,6 +204,13 @@ const std::vector<ProblemCase> kProblemCases = {
     {header("frames 2", "width 3", "height two", "color red", "slowdown 4"),
      true,
      {"f:3: \"height\" needs a number, found \"two\""}},
+    // Quoted text is cut after 24 characters, and only text longer than that.
+    {header("frames 2", "width 3", "height " + std::string(24, 'x'), "color red", "slowdown 4"),
+     true,
+     {"f:3: \"height\" needs a number, found \"" + std::string(24, 'x') + "\""}},
+    {header("frames 2", "width 3", "height " + std::string(25, 'x'), "color red", "slowdown 4"),
+     true,
+     {"f:3: \"height\" needs a number, found \"" + std::string(24, 'x') + "...\""}},
     {header("frames 2", "width 3abc", "height 2", "color red", "slowdown 4") + kRedBlocks,
      true,
      {"f:2: \"width\" needs a whole number, found \"3abc\""}},
@@ -224,21 +232,40 @@ const std::vector<ProblemCase> kProblemCases = {
       "white"}},
     {red("abc\nde\nend\nghi\njkl\nend\neof\n"),
      true,
-     {"f:7: row 2 of frame 1 is 2 characters wide, expected 3"}},
+     {"f:7: row 2 of frame 1 is 2 characters wide, expected 3; frame 1 loads empty",
+      "f:10: frame 2 has more than 2 rows: expected \"end\", found \"jkl\"; frame 2 loads empty"}},
     {red("abc \ndef\nend\nghi\njkl\nend\neof\n"),
      true,
-     {"f:6: row 1 of frame 1 is 4 characters wide, expected 3; it ends in a blank"}},
+     {"f:6: row 1 of frame 1 is 4 characters wide, expected 3; it ends in a blank; frame 1 "
+      "loads empty",
+      "f:9: frame 2 has more than 2 rows: expected \"end\", found \"ghi\"; frame 2 loads empty"}},
     {red("abc\ndef\nghi\njkl\nend\neof\n"),
      true,
-     {"f:8: frame 1 has more than 2 rows: expected \"end\", found \"ghi\""}},
-    {kTwoByTwo + "ab\nend\neof\n", true, {"f:7: frame 1 has 1 row, expected 2"}},
-    {red("abc\ndef\nend\nghi\n"), true, {"f:10: the file ends inside frame 2: expected \"end\""}},
+     {"f:8: frame 1 has more than 2 rows: expected \"end\", found \"ghi\"; frame 1 loads empty",
+      "f:11: frame 2 has more than 2 rows: expected \"end\", found \"eof\"; frame 2 loads empty"}},
+    {kTwoByTwo + "ab\nend\neof\n",
+     true,
+     {"f:7: frame 1 has 1 row, expected 2; frame 1 loads empty"}},
+    {red("abc\ndef\nend\nghi\n"),
+     true,
+     {"f:10: the file ends inside frame 2: expected row 2; frame 2 loads empty"}},
+    {red("abc\ndef\nend\nghi\njkl\n"),
+     true,
+     {"f:11: the file ends inside frame 2: expected \"end\"; frame 2 loads empty"}},
+    {header("frames 3", "width 5", "height 1", "color red", "slowdown 1") +
+         "abcde\nfghij\nklmno\nend\neof\n",
+     true,
+     {"f:7: frame 1 has more than 1 row: expected \"end\", found \"fghij\"; frame 1 loads empty",
+      "f:8: frame 2 is read from line 8, out of step after the broken frame before it",
+      "f:1: \"frames\" is 3, but the file holds 2 frame blocks: frame 3 loads empty"}},
     {red("abc\ndef\nend\nghi\njkl\nend\n"), true, {"f:12: the file ends without \"eof\""}},
     {red(kRedBlocks + "more\n"), true, {"f:13: \"eof\" on line 12 should be the last line"}},
-    {red("abc\ndef\nend\neof\n"), true, {"f:1: \"frames\" is 2, but the file holds 1 frame block"}},
+    {red("abc\ndef\nend\neof\n"),
+     true,
+     {"f:1: \"frames\" is 2, but the file holds 1 frame block: frame 2 loads empty"}},
     {red("abc\ndef\nend\nghi\njkl\nend\nmno\npqr\nend\neof\n"),
      true,
-     {"f:1: \"frames\" is 2, but the file holds 3 frame blocks"}},
+     {"f:1: \"frames\" is 2, but the file holds 3 frame blocks: frame 3 is dropped"}},
 };
 
 TEST(SpriteFile, ProblemsNameTheLineToMendAndWhatWasExpected) {
@@ -249,6 +276,25 @@ TEST(SpriteFile, ProblemsNameTheLineToMendAndWhatWasExpected) {
         EXPECT_EQ(vl::readSprite(in, problems) != nullptr, c.loads);
         EXPECT_EQ(problemLines(problems), c.problems);
     }
+}
+
+// Fills the sprite table. Returns the exit status of the process it runs in: 0
+// when the table took sprites up to its 1000th and refused the next.
+int fillSpriteTable() {
+    vl::ResourceManager& resources = vl::ResourceManager::getInstance();
+    const std::string file = writeTestFile("one-spr.txt", kRedHeader + kRedBlocks);
+    while (resources.getSpriteCount() < vl::kMaxSprites - 1) {
+        resources.loadSprite(file, "filler");
+    }
+    const bool last_taken = resources.loadSprite(file, "last") == 0;
+    const bool next_refused = resources.loadSprite(file, "one-too-many") == -1 &&
+                              resources.getSprite("one-too-many") == nullptr;
+    return last_taken && next_refused && resources.getSprite("last") != nullptr ? 0 : 1;
+}
+
+TEST(SpriteFile, TheTableTakesItsThousandthSpriteAndRefusesTheNext) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(std::exit(fillSpriteTable()), ::testing::ExitedWithCode(0), "");
 }
 
 TEST(SpriteFile, AFileBrokenOnEveryLineCostsABoundedList) {

@@ -1,6 +1,6 @@
 #include "vl/resources/SpriteFile.h"
 
-#include "vl/resources/FrameBlockChecker.h"
+#include "vl/resources/BlockReport.h"
 
 #include <cstdint>
 #include <cstring>
@@ -14,8 +14,7 @@ namespace {
 constexpr const char* kHeaderKeys[] = {kFramesKey, kWidthKey, kHeightKey, kColorKey, kSlowdownKey};
 
 // Reads a sprite file line by line, counting the lines, and records problems
-// when it has a list to record them in. Once the header is read, a checker of
-// the frame blocks sees every line.
+// when it has a list to record them in.
 struct LineReader {
     LineReader(std::istream& stream, ProblemList* problem_list)
         : in(stream), problems(problem_list) {}
@@ -24,7 +23,8 @@ struct LineReader {
     ProblemList* problems;
     int lines_read = 0;
     bool file_end_reported = false;
-    std::unique_ptr<FrameBlockChecker> blocks;
+    // The last line read that was not empty.
+    std::string last_text;
 
     // Files saved with CR LF line ends load like LF files: a CR directly before
     // the line feed is part of the line end. A CR anywhere else is a character.
@@ -38,8 +38,8 @@ struct LineReader {
         if (!in.eof() && !line.empty() && line.back() == '\r') {
             line.pop_back();
         }
-        if (blocks != nullptr) {
-            blocks->takeLine(line, lines_read);
+        if (!line.empty()) {
+            last_text = line;
         }
         return line;
     }
@@ -233,27 +233,47 @@ void checkColorName(LineReader& reader, const HeaderLine& line, const std::strin
     }
 }
 
-Frame readBlock(LineReader& reader, int width, int height) {
+// Notes what the attempt read: its first line, and where and why it failed.
+void noteLine(const LineReader& reader, BlockAttempt& attempt, const std::string& line) {
+    if (attempt.first_line == 0 && !reader.in.fail()) {
+        attempt.first_line = reader.lines_read;
+        attempt.first_text = line;
+    }
+}
+
+Frame failBlock(const LineReader& reader, BlockAttempt& attempt, int row, std::string found) {
+    attempt.file_ended = reader.in.fail();
+    attempt.failed_line = reader.lines_read + (attempt.file_ended ? 1 : 0);
+    attempt.failed_row = row;
+    attempt.found = std::move(found);
+    return Frame();
+}
+
+Frame readBlock(LineReader& reader, int width, int height, BlockAttempt& attempt) {
     std::string cells;
     for (int row = 0; row < height; ++row) {
         if (!reader.in.good()) {
-            return Frame();
+            return failBlock(reader, attempt, row + 1, "");
         }
         // Rows are compared with the width only after reading, so a huge
         // declared width never costs more than the line actually read.
         const std::string line = reader.next();
+        noteLine(reader, attempt, line);
         if (width < 0 || line.size() != static_cast<size_t>(width)) {
-            return Frame();
+            return failBlock(reader, attempt, row + 1, line);
         }
         cells += line;
     }
-    if (reader.next() != kFrameEnd) {
-        return Frame();
+    const std::string end_line = reader.next();
+    noteLine(reader, attempt, end_line);
+    if (end_line != kFrameEnd) {
+        return failBlock(reader, attempt, height + 1, end_line);
     }
     // No rectangle of a negative size holds width x height cells.
     if (width < 0 || height < 0) {
         return Frame();
     }
+    attempt.made_frame = true;
     return Frame(width, height, std::move(cells));
 }
 
@@ -282,17 +302,25 @@ std::unique_ptr<Sprite> readWithReader(LineReader& reader) {
     // costs nothing up front.
     auto sprite = std::make_unique<Sprite>(frame_count.value);
     // Blocks of a sprite without size say nothing its header did not.
+    std::unique_ptr<BlockReport> blocks;
     if (reader.problems != nullptr && width.value >= 1 && height.value >= 1) {
-        reader.blocks = std::make_unique<FrameBlockChecker>(
-            *reader.problems, width.value, height.value, frame_count.value, frame_count.line);
+        blocks = std::make_unique<BlockReport>(*reader.problems, width.value, height.value,
+                                               frame_count.value, frame_count.line);
     }
     // Every block attempt consumes at least one line, so the loop ends with
     // the file; a read error ends it too instead of spinning on a dead stream.
     while (reader.in.good()) {
-        sprite->insertFrame(readBlock(reader, width.value, height.value));
+        BlockAttempt attempt;
+        const Frame frame = readBlock(reader, width.value, height.value, attempt);
+        const int number = sprite->getFrameCount() + 1;
+        const bool taken = sprite->getFrameCount() < sprite->getFrameCapacity();
+        sprite->insertFrame(frame);
+        if (blocks != nullptr) {
+            blocks->take(attempt, number, taken);
+        }
     }
-    if (reader.blocks != nullptr) {
-        reader.blocks->finish(reader.lines_read);
+    if (blocks != nullptr) {
+        blocks->finish(reader.last_text, reader.lines_read);
     }
     sprite->setWidth(width.value);
     sprite->setHeight(height.value);
@@ -315,7 +343,8 @@ int readKeyNumber(std::istream& in, const std::string& key) {
 
 Frame parseFrame(std::istream& in, int width, int height) {
     LineReader reader(in, nullptr);
-    return readBlock(reader, width, height);
+    BlockAttempt attempt;
+    return readBlock(reader, width, height, attempt);
 }
 
 Color colorFromName(const std::string& name) {
