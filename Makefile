@@ -16,10 +16,10 @@ RUN_PACKAGES := build-essential cmake libsfml-dev libx11-dev libxrandr-dev libfr
 	fonts-inconsolata libgl1-mesa-dri
 # The engine asks OpenAL, under SFML's audio, whether a sound device opens.
 RUN_PACKAGES += libopenal-dev
-# The tests: GoogleTest, a virtual X server (xvfb-run needs xauth), xdotool and
-# xdpyinfo to drive and find the real program's window, ImageMagick's import to
-# take its screenshots, and openbox as a window manager that frames the window.
-TEST_PACKAGES := $(RUN_PACKAGES) libgtest-dev xvfb xauth xdotool x11-utils imagemagick openbox
+# The tests: GoogleTest, a virtual X server (xvfb-run needs xauth), xdotool to
+# drive the real program's window, openbox as a window manager that frames the
+# window, and xprop (x11-utils) to see that the window manager is running.
+TEST_PACKAGES := $(RUN_PACKAGES) libgtest-dev xvfb xauth xdotool x11-utils openbox
 FUZZ_PACKAGES := $(RUN_PACKAGES) clang libclang-rt-14-dev
 DOCS_PACKAGES := doxygen
 # The package check fetches the engine with git.

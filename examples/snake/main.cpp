@@ -4,7 +4,7 @@
 #include "round.h"
 
 // Snake on the vl engine, run from its run folder: arrow keys or W A S D
-// steer, R plays again after a crash, Escape or the window's close button quits.
+// steer, R plays again after a crash, Escape or a close request quits.
 int main() {
     vl::DisplayManager::getInstance().setTitle("Snake");
     vl::GameManager& game = vl::GameManager::getInstance();

@@ -43,9 +43,9 @@ class GameManager : public Manager {
     void setFinished(bool value) { finished = value; }
     /// Whether run returns (or has returned) at the end of the frame.
     bool isFinished() const { return finished; }
-    /// With true, a request to close the window (its close button) finishes
-    /// the game as setFinished(true) does; with false, the default, such a
-    /// request is ignored and the game ends only when it says so.
+    /// With true, a window manager's request to close the window (Alt+F4, a
+    /// taskbar's close) finishes the game as setFinished(true) does; with false, the default, such
+    /// a request is ignored and the game ends only when it says so.
     void setFinishOnClose(bool value) { finish_on_close = value; }
     /// Whether a request to close the window finishes the game.
     bool isFinishOnClose() const { return finish_on_close; }

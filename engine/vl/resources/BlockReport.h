@@ -10,15 +10,17 @@ namespace vl {
 /// How one attempt of the sprite loader at a frame block ended: the loader
 /// fills it in as it reads, so a report built from it says what the load gives.
 struct BlockAttempt {
-    /// The first line the attempt read, and its text; 0 when the file had ended.
+    /// The first line the attempt read; 0 when the file had ended.
     int first_line = 0;
+    /// The text of the first line.
     std::string first_text;
     /// Whether the attempt made a frame.
     bool made_frame = false;
-    /// Where it failed: the line, the row being read (height + 1 while "end"
-    /// was due) and the text found there.
+    /// The line the attempt failed on.
     int failed_line = 0;
+    /// The row it was reading then, from 1; height + 1 while "end" was due.
     int failed_row = 0;
+    /// The text found on the line it failed on.
     std::string found;
     /// Whether it failed because the file ended.
     bool file_ended = false;

@@ -4,7 +4,17 @@
 
 namespace vl {
 
-ObjectList::ObjectList(int list_capacity) : capacity(std::max(1, list_capacity)) {}
+namespace {
+
+// Room made up front: a mover's colliders and a type's matches are usually
+// fewer, so a list seldom grows more than once.
+constexpr int kFirstRoom = 16;
+
+}  // namespace
+
+ObjectList::ObjectList(int list_capacity) : capacity(std::max(1, list_capacity)) {
+    entries.reserve(static_cast<std::size_t>(std::min(capacity, kFirstRoom)));
+}
 
 bool ObjectList::insert(Object* object) {
     if (isFull()) {

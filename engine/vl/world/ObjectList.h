@@ -15,7 +15,7 @@ constexpr int kObjectListCapacity = 1000;
 class ObjectList {
   public:
     /// An empty list that holds up to kObjectListCapacity entries.
-    ObjectList() = default;
+    ObjectList() : ObjectList(kObjectListCapacity) {}
     /// An empty list that holds up to capacity entries (at least 1).
     explicit ObjectList(int capacity);
 
