@@ -108,27 +108,32 @@ bench: configure
 	cmake --build $(BUILD) -j $(JOBS) --target velloc-bench
 	ALSOFT_DRIVERS=null $(WITH_DISPLAY) $(BUILD)/bench/velloc-bench
 
-# Fuzzes the sprite loader for FUZZ_SECONDS over a copy of the seed corpus,
-# in a clang build of its own. Any crash, leak, input slower than the timeout
-# or allocation past the limits fails the run and leaves the input in
-# $(FUZZ_BUILD)/artifacts.
+# Fuzzes the sprite loader and the replay's recording reader for FUZZ_SECONDS
+# each, over copies of their seed corpora, in a clang build of its own. Any
+# crash, leak, input slower than the timeout or allocation past the limits
+# fails the run and leaves the input in $(FUZZ_BUILD)/artifacts.
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_FLAGS := -rss_limit_mb=512 -malloc_limit_mb=256 -timeout=2 -report_slow_units=1 \
-	-print_final_stats=1 -dict=$(CURDIR)/fuzz/sprite.dict
+	-print_final_stats=1
+# Each fuzzer with its corpus and dictionary, fuzz/corpus/KIND and fuzz/KIND.dict.
+FUZZERS := sprite-loader:sprite recording-reader:recording
 
 fuzz:
 	$(call install-missing,$(FUZZ_PACKAGES))
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ \
 		-DCMAKE_BUILD_TYPE=RelWithDebInfo -DVL_FUZZ=ON -DVL_TESTS=OFF $(CMAKE_FLAGS)
-	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target sprite-loader-fuzzer
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(foreach f,$(FUZZERS),$(firstword $(subst :, ,$(f)))-fuzzer)
 	rm -rf $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/artifacts
-	mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/artifacts
-	cp fuzz/corpus/sprite/* $(FUZZ_BUILD)/corpus/
-	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-		$(FUZZ_BUILD)/fuzz/sprite-loader-fuzzer $(FUZZ_FLAGS) \
-		-max_total_time=$(FUZZ_SECONDS) -artifact_prefix=$(FUZZ_BUILD)/artifacts/ \
-		$(FUZZ_BUILD)/corpus
+	mkdir -p $(FUZZ_BUILD)/artifacts
+	for fuzzer in $(FUZZERS); do \
+		name=$${fuzzer%%:*}; kind=$${fuzzer##*:}; \
+		mkdir -p $(FUZZ_BUILD)/corpus/$$kind && cp fuzz/corpus/$$kind/* $(FUZZ_BUILD)/corpus/$$kind/ && \
+		UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+			$(FUZZ_BUILD)/fuzz/$$name-fuzzer $(FUZZ_FLAGS) -dict=$(CURDIR)/fuzz/$$kind.dict \
+			-max_total_time=$(FUZZ_SECONDS) -artifact_prefix=$(FUZZ_BUILD)/artifacts/$$kind- \
+			$(FUZZ_BUILD)/corpus/$$kind || exit 1; \
+	done
 
 # Plays the whole scripted game under valgrind's memcheck: any invalid read or
 # write, use of uninitialised memory, or block still allocated at exit (lost

@@ -11,13 +11,29 @@ namespace vl {
 int32_t microsecondsBetween(std::chrono::steady_clock::time_point from,
                             std::chrono::steady_clock::time_point to);
 
+/// What a clock reads.
+enum class TimeSource {
+    Game,  ///< frame time while it is on, real time otherwise
+    Real,  ///< always real time: for pacing the loop itself
+};
+
+/// Switches frame time on or off, at 0 either way. While it is on, every
+/// Game clock reads the time advanceFrameTime has counted instead of the real
+/// time, so that a recorded game and its replay read the same times. Turn it
+/// on before the clocks that are to read it are made.
+void setFrameTime(bool on);
+/// Whether Game clocks read frame time.
+bool isFrameTimeOn();
+/// Moves frame time on by a frame of that many microseconds.
+void advanceFrameTime(int32_t frame_microseconds);
+
 /// A microsecond stopwatch. It runs on the monotonic clock, so changes of the
 /// system time and the turn of the hour do not disturb frame pacing or the
-/// on-screen timer.
+/// on-screen timer; or, while frame time is on, on frame time.
 class Clock {
   public:
-    /// A stopwatch whose mark is now.
-    Clock();
+    /// A stopwatch of that source whose mark is now.
+    explicit Clock(TimeSource time_source = TimeSource::Game);
 
     /// Microseconds since the mark; the mark moves to now.
     int32_t restart();
@@ -25,6 +41,9 @@ class Clock {
     int32_t elapsed() const;
 
   private:
+    std::chrono::steady_clock::time_point now() const;
+
+    TimeSource source;
     std::chrono::steady_clock::time_point mark;
 };
 

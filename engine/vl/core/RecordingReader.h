@@ -1,0 +1,63 @@
+#pragma once
+
+#include <cstddef>
+#include <istream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "vl/core/RecordedInput.h"
+#include "vl/core/worldSummary.h"
+
+namespace vl {
+
+/// The longest line a recording may hold; a longer one makes it bad.
+constexpr std::size_t kMaxRecordingLine = 200;
+/// The most input events one frame of a recording may hold.
+constexpr std::size_t kMaxInputsPerFrame = 256;
+
+/// Reads a recording that RecordingWriter wrote, a frame at a time, so that
+/// its memory stays small whatever the file's length. Anything that is not
+/// what the writer writes (a missing or unknown header, another game, a newer
+/// format, a bad or out-of-order line, a file that stops before its end line)
+/// makes it bad, with a one-line problem naming the file and the line.
+class RecordingReader {
+  public:
+    /// What readFrame found.
+    enum class Step {
+        Frame,  ///< the frame's inputs and summary
+        End,    ///< the end line: the recording holds no more frames
+        Bad,    ///< the file is bad: getProblem says where and why
+    };
+
+    /// Opens the file and reads its header; -1, with the problem set, when it
+    /// cannot be read, is no recording, is of another game than game, or is
+    /// of a newer format.
+    int open(const std::string& path, const std::string& game);
+    /// The same for a recording read from a stream, which the reader then
+    /// owns; name stands for the file in problems.
+    int open(std::unique_ptr<std::istream> stream, const std::string& name,
+             const std::string& game);
+    /// Reads the next frame, which must be numbered frame: its inputs in the
+    /// order they were broadcast (inputs is emptied first) and the world's
+    /// summary after it.
+    Step readFrame(int frame, std::vector<RecordedInput>& inputs, WorldSummary& summary);
+    /// "FILE:LINE: what is wrong", or "FILE: what is wrong" for a file that
+    /// cannot be opened; empty while nothing is wrong.
+    const std::string& getProblem() const { return problem; }
+
+  private:
+    /// Reads the next line into line; false at the end of the file or when
+    /// the line is too long (the problem is then set).
+    bool nextLine();
+    /// Sets the problem at the current line; returns Step::Bad.
+    Step bad(const std::string& message);
+
+    std::unique_ptr<std::istream> in;
+    std::string path;
+    std::string line;
+    int line_number = 0;
+    std::string problem;
+};
+
+}  // namespace vl

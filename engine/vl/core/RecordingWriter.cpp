@@ -1,0 +1,65 @@
+#include "vl/core/RecordingWriter.h"
+
+#include <cinttypes>
+#include <cstdio>
+
+#include "vl/input/EventKeyboard.h"
+#include "vl/input/EventMouse.h"
+
+namespace vl {
+
+namespace {
+
+// Nine significant digits give back every float exactly.
+std::string exactly(float number) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.9g", static_cast<double>(number));
+    return text;
+}
+
+}  // namespace
+
+int RecordingWriter::open(const std::string& path, const std::string& game) {
+    out.open(path, std::ios::out | std::ios::trunc);
+    if (!out) {
+        return -1;
+    }
+    out << kRecordingFirstLine << "\ngame " << game << "\nengine " << kEngineVersion << '\n';
+    return out ? 0 : -1;
+}
+
+void RecordingWriter::writeInput(int frame, const Event& event) {
+    if (!out.is_open()) {
+        return;
+    }
+    if (event.getType() == kKeyboardEvent) {
+        const auto& keyboard = static_cast<const EventKeyboard&>(event);
+        out << "key " << frame << ' ' << static_cast<int>(keyboard.getKey()) << ' '
+            << static_cast<int>(keyboard.getAction()) << '\n';
+    } else if (event.getType() == kMouseEvent) {
+        const auto& mouse = static_cast<const EventMouse&>(event);
+        out << "mouse " << frame << ' ' << static_cast<int>(mouse.getAction()) << ' '
+            << static_cast<int>(mouse.getButton()) << ' ' << exactly(mouse.getPixelPosition().x)
+            << ' ' << exactly(mouse.getPixelPosition().y) << '\n';
+    }
+}
+
+void RecordingWriter::writeFrame(int frame, const WorldSummary& summary) {
+    if (!out.is_open()) {
+        return;
+    }
+    char checksum[17];
+    std::snprintf(checksum, sizeof checksum, "%016" PRIx64, summary.checksum);
+    out << "frame " << frame << ' ' << summary.objects << ' ' << checksum << '\n';
+}
+
+int RecordingWriter::close(int frames) {
+    if (!out.is_open()) {
+        return -1;
+    }
+    out << "end " << frames << '\n';
+    out.close();
+    return out ? 0 : -1;
+}
+
+}  // namespace vl

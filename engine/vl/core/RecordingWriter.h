@@ -1,0 +1,48 @@
+#pragma once
+
+#include <fstream>
+#include <string>
+
+#include "vl/core/worldSummary.h"
+#include "vl/world/Event.h"
+
+namespace vl {
+
+/// The first line of every recording, with the version of its format.
+inline constexpr char kRecordingFirstLine[] = "vl-recording 1";
+/// The engine's version, which a recording names on its third line.
+inline constexpr char kEngineVersion[] = "1.0.0";
+
+/// Writes a recording: a text file of lines, the header (format version,
+/// game, engine version), then for each frame the input events broadcast in
+/// it, in order, and the world's summary after its update, and last an end
+/// line with the number of frames.
+///
+///     vl-recording 1
+///     game Velloc
+///     engine 1.0.0
+///     key 12 50 0                 frame, key, action
+///     mouse 12 2 -1 512 384       frame, action, button, x, y
+///     frame 12 7 9c1e0f37a2b4d851 frame, objects, checksum
+///     end 4410
+class RecordingWriter {
+  public:
+    /// Creates (or empties) the file and writes the header naming the game.
+    /// -1 when the file cannot be written.
+    int open(const std::string& path, const std::string& game);
+    /// Whether a recording is being written.
+    bool isOpen() const { return out.is_open(); }
+    /// Writes a keyboard or mouse event broadcast in the frame; other events
+    /// are not input and are left out.
+    void writeInput(int frame, const Event& event);
+    /// Writes the world's summary after the frame's update.
+    void writeFrame(int frame, const WorldSummary& summary);
+    /// Writes the end line and closes the file. -1 when any write failed
+    /// (a full disk, say), and when nothing was open.
+    int close(int frames);
+
+  private:
+    std::ofstream out;
+};
+
+}  // namespace vl
