@@ -121,7 +121,7 @@ refusal "velloc: cannot open a window: the screen has no GL visual of 24 bits or
     -screen 0 1024x768x16
 
 # Options: help without any X server; a bad scale is refused before one is needed.
-expect "velloc --help" "Usage: velloc [--scale N] [--help] / exit 0" \
+expect "velloc --help" "Usage: velloc [--scale N] [--record FILE | --replay FILE [--fast] [--headless]] [--help] / exit 0" \
     "$(env -u DISPLAY "$velloc" --help | head -n1) / exit ${PIPESTATUS[0]}"
 for value in 5 "" -1 2x; do
     # An empty value is no argument at all: --scale ends the command line.
