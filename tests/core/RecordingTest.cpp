@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include <vl/core/RecordingReader.h>
+#include <vl/core/RecordingWriter.h>
+#include <vl/world/EventStep.h>
+#include "support/TestFolder.h"
+
+namespace {
+
+// What the writer writes the reader gives back, field for field, floats to
+// the last bit, frame after frame, then the end.
+TEST(Recording, ReadsBackWhatWasWritten) {
+    const std::string file = testFolder() + "/round-trip";
+    vl::RecordingWriter writer;
+    ASSERT_EQ(writer.open(file, "Velloc"), 0);
+    const vl::EventKeyboard press(vl::Key::P, vl::KeyAction::Pressed);
+    const vl::EventMouse move(vl::MouseAction::Moved, vl::MouseButton::Undefined,
+                              vl::Vector(0.1f, 1e-7f));
+    writer.writeInput(1, press);
+    writer.writeInput(1, move);
+    writer.writeInput(1, vl::EventStep());
+    writer.writeFrame(1, vl::WorldSummary{3, 0xfedcba9876543210ull});
+    writer.writeFrame(2, vl::WorldSummary{0, 1});
+    ASSERT_EQ(writer.close(2), 0);
+
+    vl::RecordingReader reader;
+    ASSERT_EQ(reader.open(file, "Velloc"), 0) << reader.getProblem();
+    std::vector<vl::RecordedInput> inputs;
+    vl::WorldSummary summary;
+    ASSERT_EQ(reader.readFrame(1, inputs, summary), vl::RecordingReader::Step::Frame);
+    ASSERT_EQ(inputs.size(), 2u);
+    EXPECT_FALSE(inputs[0].is_mouse);
+    EXPECT_EQ(inputs[0].keyboard.getKey(), vl::Key::P);
+    EXPECT_EQ(inputs[0].keyboard.getAction(), vl::KeyAction::Pressed);
+    EXPECT_TRUE(inputs[1].is_mouse);
+    EXPECT_EQ(inputs[1].mouse.getAction(), vl::MouseAction::Moved);
+    EXPECT_EQ(inputs[1].mouse.getPixelPosition(), move.getPixelPosition());
+    EXPECT_TRUE((summary == vl::WorldSummary{3, 0xfedcba9876543210ull}));
+    ASSERT_EQ(reader.readFrame(2, inputs, summary), vl::RecordingReader::Step::Frame);
+    EXPECT_TRUE(inputs.empty());
+    EXPECT_EQ(reader.readFrame(3, inputs, summary), vl::RecordingReader::Step::End);
+}
+
+// Every kind of bad file ends in one problem naming the file and the line.
+TEST(Recording, BadFilesNameTheirLineAndWhatIsWrong) {
+    const std::string head = "vl-recording 1\ngame Velloc\nengine 1.0.0\n";
+    const std::string frame1 = "frame 1 0 0000000000000000\n";
+    const struct {
+        std::string text;
+        std::string problem;
+    } cases[] = {
+        {"", ": empty, not a recording"},
+        {"P1\n3 2\n", ":1: not a recording: the first line is not \"vl-recording 1\""},
+        {"vl-recording 7\n",
+         ":1: recorded in a newer format (7); this program reads "
+         "\"vl-recording 1\""},
+        {"vl-recording 1\ngame Snake\n", ":2: a recording of Snake, not of Velloc"},
+        {"vl-recording 1\ngame Velloc\n", ":2: expected \"engine VERSION\""},
+        {head + frame1, ":4: the recording stops after frame 1 without its end line"},
+        {head + "frame 2 0 0000000000000000\n", ":4: expected a line of frame 1"},
+        {head + "frame 1 0 00000000\n", ":4: expected \"frame 1 OBJECTS CHECKSUM\""},
+        {head + "key 1 50\n",
+         ":4: expected \"key 1 KEY ACTION\", \"mouse 1 ACTION BUTTON X Y\" "
+         "or \"frame 1 OBJECTS CHECKSUM\""},
+        {head + "mouse 1 2 -1 nan 0\n",
+         ":4: expected \"key 1 KEY ACTION\", \"mouse 1 ACTION "
+         "BUTTON X Y\" or \"frame 1 OBJECTS CHECKSUM\""},
+        {head + frame1 + "end 2\n", ":5: expected \"end 1\""},
+        {head + std::string(201, 'k') + "\n", ":4: longer than 200 characters"},
+        {head +
+             [] {
+                 std::string many;
+                 for (int i = 0; i < 257; ++i) {
+                     many += "key 1 50 0\n";
+                 }
+                 return many;
+             }(),
+         ":260: more than 256 input events in frame 1"},
+    };
+    for (const auto& c : cases) {
+        const std::string file = writeTestFile("bad", c.text);
+        vl::RecordingReader reader;
+        std::vector<vl::RecordedInput> inputs;
+        vl::WorldSummary summary;
+        if (reader.open(file, "Velloc") == 0) {
+            int frame = 1;
+            while (reader.readFrame(frame, inputs, summary) == vl::RecordingReader::Step::Frame) {
+                ++frame;
+            }
+        }
+        EXPECT_EQ(reader.getProblem(), file + c.problem);
+    }
+    vl::RecordingReader reader;
+    EXPECT_EQ(reader.open(testFolder() + "/missing", "Velloc"), -1);
+    EXPECT_EQ(reader.getProblem(), testFolder() + "/missing: cannot be opened");
+}
+
+}  // namespace
