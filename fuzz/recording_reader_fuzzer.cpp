@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     std::vector<vl::RecordedInput> inputs;
-    vl::WorldSummary summary;
+    vl::FrameSummary summary;
     for (int frame = 1;; ++frame) {
         if (reader.readFrame(frame, inputs, summary) != vl::RecordingReader::Step::Frame) {
             return 0;

@@ -22,10 +22,28 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     vl::DisplayManager::getInstance().setScale(options.scale);
-    if (startGame(reason) != 0) {
+    vl::GameManager& game = vl::GameManager::getInstance();
+    if (!options.record_file.empty() && game.startRecording(options.record_file, "Velloc") != 0) {
+        std::cerr << "velloc: cannot write the recording " << options.record_file << '\n';
+        return 1;
+    }
+    if (!options.replay_file.empty() &&
+        game.startReplay(options.replay_file, "Velloc", !options.fast) != 0) {
+        std::cerr << "velloc: " << game.getReplayProblem() << '\n';
+        return 1;
+    }
+    if (startGame(reason, options.headless) != 0) {
         std::cerr << "velloc: " << reason << '\n';
         return 1;
     }
-    playGame();
-    return 0;
+    int final_score = 0;
+    const int result = playGame(final_score);
+    if (options.replay_file.empty()) {
+        return 0;
+    }
+    // A replay ends with one line: how far it went and whether it held.
+    (result == 0 ? std::cout : std::cerr)
+        << "velloc: " << game.getRecordedFrames() << " frames, final score " << final_score << ", "
+        << (result == 0 ? "ok" : game.getReplayProblem()) << '\n';
+    return result == 0 ? 0 : 1;
 }

@@ -7,6 +7,7 @@
 #include <vl/vl.h>
 #include "FullscreenKey.h"
 #include "GameStart.h"
+#include "Score.h"
 #include "loadResources.h"
 #include "runFolder.h"
 
@@ -19,12 +20,17 @@ std::string workingDirectory() {
 
 }  // namespace
 
-int startGame(std::string& reason) {
+int startGame(std::string& reason, bool headless) {
     if (!enterRunFolder(reason)) {
         return -1;
     }
     vl::GameManager& game = vl::GameManager::getInstance();
-    if (game.startUp() != 0) {
+    if (headless) {
+        if (game.startUpHeadless() != 0) {
+            reason = "cannot start the engine";
+            return -1;
+        }
+    } else if (game.startUp() != 0) {
         // Without a window, or with a window that can draw no text, the game
         // could be neither seen nor closed: say why and stop.
         if (vl::DisplayManager::getInstance().getWindow() == nullptr) {
@@ -48,9 +54,16 @@ int startGame(std::string& reason) {
     return 0;
 }
 
-void playGame() {
+int playGame(int& final_score) {
     vl::GameManager& game = vl::GameManager::getInstance();
-    game.run();
+    const int result = game.run();
+    // The newest score display holds the last game's score until the next
+    // game starts.
+    final_score = 0;
+    for (vl::Object* score : vl::WorldManager::getInstance().collectByType("Score")) {
+        final_score = static_cast<Score*>(score)->getValue();
+    }
     vl::stopMusic("music");
     game.shutDown();
+    return result;
 }

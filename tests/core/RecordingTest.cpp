@@ -22,14 +22,14 @@ TEST(Recording, ReadsBackWhatWasWritten) {
     writer.writeInput(1, press);
     writer.writeInput(1, move);
     writer.writeInput(1, vl::EventStep());
-    writer.writeFrame(1, vl::WorldSummary{3, 0xfedcba9876543210ull});
-    writer.writeFrame(2, vl::WorldSummary{0, 1});
+    writer.writeFrame(1, vl::FrameSummary{3, 0xfedcba9876543210ull, 7});
+    writer.writeFrame(2, vl::FrameSummary{0, 1, vl::kNoInput});
     ASSERT_EQ(writer.close(2), 0);
 
     vl::RecordingReader reader;
     ASSERT_EQ(reader.open(file, "Velloc"), 0) << reader.getProblem();
     std::vector<vl::RecordedInput> inputs;
-    vl::WorldSummary summary;
+    vl::FrameSummary summary;
     ASSERT_EQ(reader.readFrame(1, inputs, summary), vl::RecordingReader::Step::Frame);
     ASSERT_EQ(inputs.size(), 2u);
     EXPECT_FALSE(inputs[0].is_mouse);
@@ -38,7 +38,7 @@ TEST(Recording, ReadsBackWhatWasWritten) {
     EXPECT_TRUE(inputs[1].is_mouse);
     EXPECT_EQ(inputs[1].mouse.getAction(), vl::MouseAction::Moved);
     EXPECT_EQ(inputs[1].mouse.getPixelPosition(), move.getPixelPosition());
-    EXPECT_TRUE((summary == vl::WorldSummary{3, 0xfedcba9876543210ull}));
+    EXPECT_TRUE((summary == vl::FrameSummary{3, 0xfedcba9876543210ull, 7}));
     ASSERT_EQ(reader.readFrame(2, inputs, summary), vl::RecordingReader::Step::Frame);
     EXPECT_TRUE(inputs.empty());
     EXPECT_EQ(reader.readFrame(3, inputs, summary), vl::RecordingReader::Step::End);
@@ -47,7 +47,7 @@ TEST(Recording, ReadsBackWhatWasWritten) {
 // Every kind of bad file ends in one problem naming the file and the line.
 TEST(Recording, BadFilesNameTheirLineAndWhatIsWrong) {
     const std::string head = "vl-recording 1\ngame Velloc\nengine 1.0.0\n";
-    const std::string frame1 = "frame 1 0 0000000000000000\n";
+    const std::string frame1 = "frame 1 0 0000000000000000 0000000000000000\n";
     const struct {
         std::string text;
         std::string problem;
@@ -60,14 +60,14 @@ TEST(Recording, BadFilesNameTheirLineAndWhatIsWrong) {
         {"vl-recording 1\ngame Snake\n", ":2: a recording of Snake, not of Velloc"},
         {"vl-recording 1\ngame Velloc\n", ":2: expected \"engine VERSION\""},
         {head + frame1, ":4: the recording stops after frame 1 without its end line"},
-        {head + "frame 2 0 0000000000000000\n", ":4: expected a line of frame 1"},
-        {head + "frame 1 0 00000000\n", ":4: expected \"frame 1 OBJECTS CHECKSUM\""},
+        {head + "frame 2 0 0000000000000000 0000000000000000\n", ":4: expected a line of frame 1"},
+        {head + "frame 1 0 0000000000000000\n", ":4: expected \"frame 1 OBJECTS WORLD INPUT\""},
         {head + "key 1 50\n",
          ":4: expected \"key 1 KEY ACTION\", \"mouse 1 ACTION BUTTON X Y\" "
-         "or \"frame 1 OBJECTS CHECKSUM\""},
+         "or \"frame 1 OBJECTS WORLD INPUT\""},
         {head + "mouse 1 2 -1 nan 0\n",
          ":4: expected \"key 1 KEY ACTION\", \"mouse 1 ACTION "
-         "BUTTON X Y\" or \"frame 1 OBJECTS CHECKSUM\""},
+         "BUTTON X Y\" or \"frame 1 OBJECTS WORLD INPUT\""},
         {head + frame1 + "end 2\n", ":5: expected \"end 1\""},
         {head + std::string(201, 'k') + "\n", ":4: longer than 200 characters"},
         {head +
@@ -84,7 +84,7 @@ TEST(Recording, BadFilesNameTheirLineAndWhatIsWrong) {
         const std::string file = writeTestFile("bad", c.text);
         vl::RecordingReader reader;
         std::vector<vl::RecordedInput> inputs;
-        vl::WorldSummary summary;
+        vl::FrameSummary summary;
         if (reader.open(file, "Velloc") == 0) {
             int frame = 1;
             while (reader.readFrame(frame, inputs, summary) == vl::RecordingReader::Step::Frame) {

@@ -5,6 +5,7 @@
 
 #include "vl/core/Clock.h"
 #include "vl/core/framePacing.h"
+#include "vl/core/frameSummary.h"
 #include "vl/display/DisplayManager.h"
 #include "vl/input/InputManager.h"
 #include "vl/resources/ResourceManager.h"
@@ -66,33 +67,148 @@ void GameManager::fitWorldToDisplay() {
 }
 
 void GameManager::shutDown() {
+    finishRecording();
     WorldManager::getInstance().shutDown();
     finished = true;
     setStarted(false);
 }
 
 void GameManager::runFrame() {
+    if (isFrameTimeOn()) {
+        advanceFrameTime(frame_ms * 1000);
+    }
+    ++frame_number;
+    frame_input = kNoInput;
     InputManager::getInstance().pollInput();
+    if (replaying && !replayInput()) {
+        return;
+    }
     const EventStep step;
     broadcast(&step);
     WorldManager::getInstance().update();
+    if (recording.isOpen()) {
+        recording.writeFrame(frame_number, summarizeFrame(frame_input));
+    }
+    if (replaying) {
+        checkReplay();
+    }
     WorldManager::getInstance().drawAll();
     DisplayManager::getInstance().presentFrame();
 }
 
-void GameManager::run() {
-    Clock clock;
-    if (finished) {
-        return;
-    }
-    do {
+int GameManager::run() {
+    Clock clock(TimeSource::Real);
+    while (!finished) {
         clock.restart();
         runFrame();
         const int sleep_ms = sleepMillisecondsAfter(clock.elapsed(), frame_ms);
-        if (sleep_ms > 0) {
+        if (sleep_ms > 0 && (!replaying || replay_paced)) {
             std::this_thread::sleep_for(std::chrono::milliseconds(sleep_ms));
         }
-    } while (!finished);
+    }
+    // A game that ended by itself must end where its recording does.
+    if (replaying && replay.readFrame(frame_number + 1, replay_inputs, replay_summary) !=
+                         RecordingReader::Step::End) {
+        failReplay(replay.getProblem().empty()
+                       ? "replay diverges at frame " + std::to_string(frame_number + 1) +
+                             ": the game ended, the recording goes on"
+                       : replay.getProblem());
+    }
+    replaying = false;
+    InputManager::getInstance().setReplaying(false);
+    InputManager::getInstance().setInputTap(nullptr);
+    finishRecording();
+    return replay_problem.empty() ? 0 : -1;
+}
+
+int GameManager::startRecording(const std::string& path, const std::string& game_name) {
+    if (recording.open(path, game_name) != 0) {
+        return -1;
+    }
+    setFrameTime(true);
+    frame_number = 0;
+    tapInput();
+    return 0;
+}
+
+void GameManager::tapInput() {
+    InputManager::getInstance().setInputTap([this](const Event& event) {
+        frame_input = addInputToChecksum(frame_input, event);
+        recording.writeInput(frame_number, event);
+    });
+}
+
+void GameManager::finishRecording() {
+    if (recording.isOpen()) {
+        recording.close(frame_number);
+    }
+}
+
+int GameManager::startReplay(const std::string& path, const std::string& game_name, bool paced) {
+    replay_problem.clear();
+    if (replay.open(path, game_name) != 0) {
+        replay_problem = replay.getProblem();
+        return -1;
+    }
+    setFrameTime(true);
+    frame_number = 0;
+    replaying = true;
+    replay_paced = paced;
+    InputManager::getInstance().setReplaying(true);
+    tapInput();
+    return 0;
+}
+
+bool GameManager::replayInput() {
+    // The frame counted already: the recording's frame N is this one.
+    const RecordingReader::Step next =
+        replay.readFrame(frame_number, replay_inputs, replay_summary);
+    if (next != RecordingReader::Step::Frame) {
+        --frame_number;
+        if (next == RecordingReader::Step::Bad) {
+            failReplay(replay.getProblem());
+        }
+        replaying = false;
+        InputManager::getInstance().setReplaying(false);
+        finished = true;
+        return false;
+    }
+    InputManager& input = InputManager::getInstance();
+    for (const RecordedInput& recorded : replay_inputs) {
+        if (recorded.is_mouse) {
+            input.broadcastInput(recorded.mouse);
+        } else {
+            input.broadcastInput(recorded.keyboard);
+        }
+    }
+    return true;
+}
+
+void GameManager::checkReplay() {
+    const FrameSummary now = summarizeFrame(frame_input);
+    if (now == replay_summary) {
+        return;
+    }
+    const std::string frame = "replay diverges at frame " + std::to_string(frame_number) + ": ";
+    if (now.input != replay_summary.input) {
+        failReplay(frame + "its input events are not the ones recorded in it");
+    } else if (now.objects != replay_summary.objects) {
+        failReplay(frame + "the world holds " + std::to_string(now.objects) +
+                   " objects, the recording " + std::to_string(replay_summary.objects));
+    } else {
+        failReplay(frame +
+                   "an object's type, place, motion, box, sprite or value differs from the "
+                   "recording");
+    }
+}
+
+void GameManager::failReplay(const std::string& problem) {
+    if (replay_problem.empty()) {
+        replay_problem = problem;
+    }
+    replaying = false;
+    InputManager::getInstance().setReplaying(false);
+    finished = true;
 }
 
 }  // namespace vl

@@ -1,8 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "vl/core/Manager.h"
+#include "vl/core/RecordingReader.h"
+#include "vl/core/RecordingWriter.h"
 
 namespace vl {
 
@@ -31,12 +35,38 @@ class GameManager : public Manager {
     /// Destroys every object in the world and marks the game finished.
     void shutDown() override;
 
-    /// Runs frames, each paced to frame_ms, until the game is finished at the
-    /// end of a frame. Returns at once when it is finished already.
-    void run();
-    /// Everything one frame does except the pacing sleep: input, the step
-    /// event, the world's update, drawing and presenting.
+    /// Runs frames, each paced to frame_ms (a fast replay is not paced),
+    /// until the game is finished at the end of a frame, or a replay ends.
+    /// Returns at once when it is finished already. Then closes a recording.
+    /// 0, or -1 when a replay diverged or its file is bad (getReplayProblem).
+    int run();
+    /// Everything one frame does except the pacing sleep: input (or the
+    /// replay's), the step event, the world's update, the recording's or the
+    /// replay's check of the world, drawing and presenting. A replay that has
+    /// no more frames, or has gone wrong, finishes the game instead.
     void runFrame();
+
+    /// Records the session into the file from the next frame on: every input
+    /// event broadcast, frame by frame, and a summary of the world after each
+    /// update (see RecordingWriter). Clocks read frame time from then on, so
+    /// a replay reads the same times. -1, and no recording, when the file
+    /// cannot be written.
+    int startRecording(const std::string& path, const std::string& game_name);
+    /// Replays a recording of game_name from the next frame on: the keyboard
+    /// and mouse are not read; each frame broadcasts the recorded events and
+    /// then compares the world with the recording. At the first difference,
+    /// or when the file turns out bad, the game finishes and run returns -1.
+    /// Paced, frames take the recorded 33 ms; else as little as they can.
+    /// Clocks read frame time. -1, with getReplayProblem set, when the file
+    /// cannot be read or is no recording of game_name.
+    int startReplay(const std::string& path, const std::string& game_name, bool paced);
+    /// Whether a replay is running.
+    bool isReplaying() const { return replaying; }
+    /// Empty while a replay agrees with its recording; else one line: "replay
+    /// diverges at frame N: " and what differs, or the file's problem.
+    const std::string& getReplayProblem() const { return replay_problem; }
+    /// The frames run since a recording or replay started.
+    int getRecordedFrames() const { return frame_number; }
 
     /// With true, run returns after the frame under way; game code calls it to
     /// end the program.
@@ -56,10 +86,31 @@ class GameManager : public Manager {
     GameManager();
     /// Sets the world's bounds and view to the display's cells.
     void fitWorldToDisplay();
+    /// Broadcasts the replay's input of this frame; false when the replay has
+    /// no more frames or went bad.
+    bool replayInput();
+    /// Compares the world with the recording after this frame's update.
+    void checkReplay();
+    /// Stops a replay with that problem.
+    void failReplay(const std::string& problem);
+    /// Writes the recording's end and stops recording.
+    void finishRecording();
+    /// Has every input event folded into frame_input, and written to the
+    /// recording while one is open.
+    void tapInput();
 
     bool finished = false;
     bool finish_on_close = false;
     int32_t frame_ms = kFrameMilliseconds;
+    RecordingWriter recording;
+    RecordingReader replay;
+    bool replaying = false;
+    bool replay_paced = true;
+    std::string replay_problem;
+    std::vector<RecordedInput> replay_inputs;
+    FrameSummary replay_summary;
+    int frame_number = 0;
+    std::uint64_t frame_input = kNoInput;
 };
 
 }  // namespace vl

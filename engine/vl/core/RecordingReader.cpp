@@ -131,7 +131,7 @@ RecordingReader::Step RecordingReader::bad(const std::string& message) {
 }
 
 RecordingReader::Step RecordingReader::readFrame(int frame, std::vector<RecordedInput>& inputs,
-                                                 WorldSummary& summary) {
+                                                 FrameSummary& summary) {
     inputs.clear();
     const std::string expected_frame = std::to_string(frame);
     while (nextLine()) {
@@ -150,9 +150,9 @@ RecordingReader::Step RecordingReader::readFrame(int frame, std::vector<Recorded
         }
         if (kind == "frame") {
             long objects = 0;
-            if (words.size() != 4 || !readInt(words[2], 0, kMaxObjects, objects) ||
-                !readChecksum(words[3], summary.checksum)) {
-                return bad("expected \"frame " + expected_frame + " OBJECTS CHECKSUM\"");
+            if (words.size() != 5 || !readInt(words[2], 0, kMaxObjects, objects) ||
+                !readChecksum(words[3], summary.world) || !readChecksum(words[4], summary.input)) {
+                return bad("expected \"frame " + expected_frame + " OBJECTS WORLD INPUT\"");
             }
             summary.objects = static_cast<int>(objects);
             return Step::Frame;
@@ -179,7 +179,7 @@ RecordingReader::Step RecordingReader::readFrame(int frame, std::vector<Recorded
         } else {
             return bad("expected \"key " + expected_frame + " KEY ACTION\", \"mouse " +
                        expected_frame + " ACTION BUTTON X Y\" or \"frame " + expected_frame +
-                       " OBJECTS CHECKSUM\"");
+                       " OBJECTS WORLD INPUT\"");
         }
         inputs.push_back(input);
     }

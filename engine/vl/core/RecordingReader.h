@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "vl/core/RecordedInput.h"
-#include "vl/core/worldSummary.h"
+#include "vl/core/frameSummary.h"
 
 namespace vl {
 
@@ -39,9 +39,8 @@ class RecordingReader {
     int open(std::unique_ptr<std::istream> stream, const std::string& name,
              const std::string& game);
     /// Reads the next frame, which must be numbered frame: its inputs in the
-    /// order they were broadcast (inputs is emptied first) and the world's
-    /// summary after it.
-    Step readFrame(int frame, std::vector<RecordedInput>& inputs, WorldSummary& summary);
+    /// order they were broadcast (inputs is emptied first) and its summary.
+    Step readFrame(int frame, std::vector<RecordedInput>& inputs, FrameSummary& summary);
     /// "FILE:LINE: what is wrong", or "FILE: what is wrong" for a file that
     /// cannot be opened; empty while nothing is wrong.
     const std::string& getProblem() const { return problem; }

@@ -44,13 +44,14 @@ void RecordingWriter::writeInput(int frame, const Event& event) {
     }
 }
 
-void RecordingWriter::writeFrame(int frame, const WorldSummary& summary) {
+void RecordingWriter::writeFrame(int frame, const FrameSummary& summary) {
     if (!out.is_open()) {
         return;
     }
-    char checksum[17];
-    std::snprintf(checksum, sizeof checksum, "%016" PRIx64, summary.checksum);
-    out << "frame " << frame << ' ' << summary.objects << ' ' << checksum << '\n';
+    char checksums[40];
+    std::snprintf(checksums, sizeof checksums, "%016" PRIx64 " %016" PRIx64, summary.world,
+                  summary.input);
+    out << "frame " << frame << ' ' << summary.objects << ' ' << checksums << '\n';
 }
 
 int RecordingWriter::close(int frames) {

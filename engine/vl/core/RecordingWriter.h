@@ -3,7 +3,7 @@
 #include <fstream>
 #include <string>
 
-#include "vl/core/worldSummary.h"
+#include "vl/core/frameSummary.h"
 #include "vl/world/Event.h"
 
 namespace vl {
@@ -15,15 +15,16 @@ inline constexpr char kEngineVersion[] = "1.0.0";
 
 /// Writes a recording: a text file of lines, the header (format version,
 /// game, engine version), then for each frame the input events broadcast in
-/// it, in order, and the world's summary after its update, and last an end
-/// line with the number of frames.
+/// it, in order, and its summary (the world after its update, and a checksum
+/// of its input), and last an end line with the number of frames.
 ///
 ///     vl-recording 1
 ///     game Velloc
 ///     engine 1.0.0
 ///     key 12 50 0                 frame, key, action
 ///     mouse 12 2 -1 512 384       frame, action, button, x, y
-///     frame 12 7 9c1e0f37a2b4d851 frame, objects, checksum
+///     frame 12 7 9c1e0f37a2b4d851 5d2a0c6e81f3b947
+///                                 frame, objects, world and input checksums
 ///     end 4410
 class RecordingWriter {
   public:
@@ -35,8 +36,8 @@ class RecordingWriter {
     /// Writes a keyboard or mouse event broadcast in the frame; other events
     /// are not input and are left out.
     void writeInput(int frame, const Event& event);
-    /// Writes the world's summary after the frame's update.
-    void writeFrame(int frame, const WorldSummary& summary);
+    /// Writes the frame's summary, taken after its update.
+    void writeFrame(int frame, const FrameSummary& summary);
     /// Writes the end line and closes the file. -1 when any write failed
     /// (a full disk, say), and when nothing was open.
     int close(int frames);

@@ -50,26 +50,36 @@ MouseButton translateButton(sf::Mouse::Button code) {
 void broadcastButtonEvent(const sf::Event::MouseButtonEvent& button, MouseAction action) {
     const Vector pixels = DisplayManager::getInstance().windowToPicture(button.x, button.y);
     const EventMouse mouse(action, translateButton(button.button), pixels);
-    Manager::broadcast(&mouse);
+    InputManager::getInstance().broadcastInput(mouse);
 }
 
-void broadcastWindowEvent(const sf::Event& event) {
+// The keyboard and mouse are read only when read_devices is set; a resize is
+// always followed.
+void handleWindowEvent(const sf::Event& event, bool read_devices) {
+    if (event.type == sf::Event::Resized) {
+        DisplayManager::getInstance().fitToWindow();
+        return;
+    }
+    if (!read_devices) {
+        return;
+    }
+    InputManager& input = InputManager::getInstance();
     switch (event.type) {
         case sf::Event::KeyPressed: {
             const EventKeyboard keyboard(translateKey(event.key.code), KeyAction::Pressed);
-            Manager::broadcast(&keyboard);
+            input.broadcastInput(keyboard);
             break;
         }
         case sf::Event::KeyReleased: {
             const EventKeyboard keyboard(translateKey(event.key.code), KeyAction::Released);
-            Manager::broadcast(&keyboard);
+            input.broadcastInput(keyboard);
             break;
         }
         case sf::Event::MouseMoved: {
             const Vector pixels =
                 DisplayManager::getInstance().windowToPicture(event.mouseMove.x, event.mouseMove.y);
             const EventMouse mouse(MouseAction::Moved, MouseButton::Undefined, pixels);
-            Manager::broadcast(&mouse);
+            input.broadcastInput(mouse);
             break;
         }
         case sf::Event::MouseButtonPressed:
@@ -77,9 +87,6 @@ void broadcastWindowEvent(const sf::Event& event) {
             break;
         case sf::Event::MouseButtonReleased:
             broadcastButtonEvent(event.mouseButton, MouseAction::Released);
-            break;
-        case sf::Event::Resized:
-            DisplayManager::getInstance().fitToWindow();
             break;
         default:
             break;
@@ -90,7 +97,7 @@ void broadcastHeldKeys() {
     for (const HeldKey& held : kHeldKeys) {
         if (sf::Keyboard::isKeyPressed(held.code)) {
             const EventKeyboard keyboard(held.key, KeyAction::Held);
-            Manager::broadcast(&keyboard);
+            InputManager::getInstance().broadcastInput(keyboard);
         }
     }
 }
@@ -99,7 +106,7 @@ void broadcastHeldButtons() {
     for (const HeldButton& held : kHeldButtons) {
         if (sf::Mouse::isButtonPressed(held.code)) {
             const EventMouse mouse(MouseAction::Held, held.button, Vector(0, 0));
-            Manager::broadcast(&mouse);
+            InputManager::getInstance().broadcastInput(mouse);
         }
     }
 }
@@ -153,17 +160,24 @@ void InputManager::pollInput() {
     }
     sf::Event event;
     while (window->pollEvent(event)) {
-        broadcastWindowEvent(event);
+        handleWindowEvent(event, !replaying);
     }
     GameManager& game = GameManager::getInstance();
     if (DisplayManager::getInstance().takeCloseRequest() && game.isFinishOnClose()) {
         game.setFinished(true);
     }
-    if (!hasFocus()) {
+    if (replaying || !hasFocus()) {
         return;
     }
     broadcastHeldKeys();
     broadcastHeldButtons();
+}
+
+void InputManager::broadcastInput(const Event& event) {
+    if (tap) {
+        tap(event);
+    }
+    broadcast(&event);
 }
 
 bool InputManager::hasFocus() const {

@@ -2,6 +2,7 @@
 
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/Window/Keyboard.hpp>
+#include <functional>
 
 #include "vl/core/Manager.h"
 #include "vl/input/EventKeyboard.h"
@@ -27,6 +28,19 @@ class InputManager : public Manager {
     /// Before startUp, and without a window, nothing is read.
     void pollInput();
 
+    /// Broadcasts a keyboard or mouse event to every object as if it had been
+    /// read from the window, after handing it to the input tap. Everything
+    /// pollInput reads goes out this way; scripted players and replays send
+    /// their input through it too.
+    void broadcastInput(const Event& event);
+    /// Called with every event broadcastInput sends, before it is sent: the
+    /// game manager records input this way. An empty function removes it.
+    void setInputTap(std::function<void(const Event&)> new_tap) { tap = std::move(new_tap); }
+    /// While on, pollInput reads no keyboard or mouse: it still fits the
+    /// picture to a resized window and takes close requests, but broadcasts
+    /// nothing, for a replay sends the recorded input instead.
+    void setReplaying(bool on) { replaying = on; }
+
     /// Whether the key is down now, for any key the engine knows; false for
     /// Undefined, before startUp, without a window, and while the window does
     /// not have the keyboard focus.
@@ -42,6 +56,8 @@ class InputManager : public Manager {
     bool hasFocus() const;
 
     sf::RenderWindow* window = nullptr;
+    std::function<void(const Event&)> tap;
+    bool replaying = false;
 };
 
 /// The engine key for an SFML key code; Undefined for keys the engine lacks.

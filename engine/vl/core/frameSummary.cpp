@@ -1,20 +1,23 @@
-#include "vl/core/worldSummary.h"
+#include "vl/core/frameSummary.h"
 
 #include <cstring>
 #include <string>
 
 #include "vl/display/ViewObject.h"
+#include "vl/input/EventKeyboard.h"
+#include "vl/input/EventMouse.h"
 #include "vl/world/WorldManager.h"
 
 namespace vl {
 
 namespace {
 
-constexpr std::uint64_t kFnvOffset = 14695981039346656037ull;
 constexpr std::uint64_t kFnvPrime = 1099511628211ull;
 
 class Hash {
   public:
+    explicit Hash(std::uint64_t start) : value(start) {}
+
     void add(const void* data, std::size_t size) {
         const auto* bytes = static_cast<const unsigned char*>(data);
         for (std::size_t i = 0; i < size; ++i) {
@@ -34,14 +37,14 @@ class Hash {
         add(text.data(), text.size());
     }
 
-    std::uint64_t value = kFnvOffset;
+    std::uint64_t value;
 };
 
 }  // namespace
 
-WorldSummary summarizeWorld() {
+FrameSummary summarizeFrame(std::uint64_t input_checksum) {
     const ObjectList& objects = WorldManager::getInstance().allObjects();
-    Hash hash;
+    Hash hash(kNoInput);
     for (int i = 0; i < objects.count(); ++i) {
         const Object& object = *objects[i];
         hash.add(object.getType());
@@ -61,7 +64,24 @@ WorldSummary summarizeWorld() {
             hash.add(static_cast<std::int32_t>(display->getValue()));
         }
     }
-    return WorldSummary{objects.count(), hash.value};
+    return FrameSummary{objects.count(), hash.value, input_checksum};
+}
+
+std::uint64_t addInputToChecksum(std::uint64_t checksum, const Event& event) {
+    Hash hash(checksum);
+    if (event.getType() == kKeyboardEvent) {
+        const auto& keyboard = static_cast<const EventKeyboard&>(event);
+        hash.add(event.getType());
+        hash.add(static_cast<std::int32_t>(keyboard.getKey()));
+        hash.add(static_cast<std::int32_t>(keyboard.getAction()));
+    } else if (event.getType() == kMouseEvent) {
+        const auto& mouse = static_cast<const EventMouse&>(event);
+        hash.add(event.getType());
+        hash.add(static_cast<std::int32_t>(mouse.getAction()));
+        hash.add(static_cast<std::int32_t>(mouse.getButton()));
+        hash.add(mouse.getPixelPosition());
+    }
+    return hash.value;
 }
 
 }  // namespace vl
