@@ -135,7 +135,7 @@ fuzz:
 			$(FUZZ_BUILD)/corpus/$$kind || exit 1; \
 	done
 
-# Plays the whole scripted game under valgrind's memcheck: any invalid read or
+# Replays the recorded whole game under valgrind's memcheck: any invalid read or
 # write, use of uninitialised memory, or block still allocated at exit (lost
 # or reachable, singletons' included) fails. With OpenAL's null output no
 # suppression is needed; any that ever is goes in tools/valgrind/.
@@ -148,8 +148,8 @@ memcheck: build
 	@dpkg-query -W -f='$${Status}' valgrind 2>/dev/null | grep -q 'install ok installed' || \
 		{ $(SUDO) apt-get update -qq && \
 		DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq valgrind; }
-	cd $(BUILD)/tests && ALSOFT_DRIVERS=null valgrind $(VALGRIND_FLAGS) \
-		./vl-tests-game --gtest_filter='Playthrough*'
+	cd $(BUILD)/run && ALSOFT_DRIVERS=null valgrind $(VALGRIND_FLAGS) \
+		./velloc --replay $(CURDIR)/tests/data/whole-game.vlrec --fast --headless
 
 # The API reference from the engine's headers, in $(DOCS_BUILD)/html. Any
 # Doxygen warning fails the build.

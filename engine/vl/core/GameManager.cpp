@@ -74,11 +74,6 @@ void GameManager::shutDown() {
 }
 
 void GameManager::runFrame() {
-    if (isFrameTimeOn()) {
-        advanceFrameTime(frame_ms * 1000);
-    }
-    ++frame_number;
-    frame_input = kNoInput;
     InputManager::getInstance().pollInput();
     if (replaying && !replayInput()) {
         return;
@@ -86,14 +81,22 @@ void GameManager::runFrame() {
     const EventStep step;
     broadcast(&step);
     WorldManager::getInstance().update();
+    // Input sent before the frame (by a scripted player) counts as the frame's.
+    ++frame_number;
     if (recording.isOpen()) {
         recording.writeFrame(frame_number, summarizeFrame(frame_input));
     }
     if (replaying) {
         checkReplay();
     }
+    frame_input = kNoInput;
     WorldManager::getInstance().drawAll();
     DisplayManager::getInstance().presentFrame();
+    // Moved on at the frame's end, so that input sent before a frame (by a
+    // scripted player) reads the same time as input read within it.
+    if (isFrameTimeOn()) {
+        advanceFrameTime(frame_ms * 1000);
+    }
 }
 
 int GameManager::run() {
@@ -134,7 +137,7 @@ int GameManager::startRecording(const std::string& path, const std::string& game
 void GameManager::tapInput() {
     InputManager::getInstance().setInputTap([this](const Event& event) {
         frame_input = addInputToChecksum(frame_input, event);
-        recording.writeInput(frame_number, event);
+        recording.writeInput(frame_number + 1, event);
     });
 }
 
@@ -160,11 +163,9 @@ int GameManager::startReplay(const std::string& path, const std::string& game_na
 }
 
 bool GameManager::replayInput() {
-    // The frame counted already: the recording's frame N is this one.
     const RecordingReader::Step next =
-        replay.readFrame(frame_number, replay_inputs, replay_summary);
+        replay.readFrame(frame_number + 1, replay_inputs, replay_summary);
     if (next != RecordingReader::Step::Frame) {
-        --frame_number;
         if (next == RecordingReader::Step::Bad) {
             failReplay(replay.getProblem());
         }

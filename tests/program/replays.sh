@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# Replays with the real velloc: the committed whole game replays to its score
+# without a window; a session played through a real window replays paced and
+# fast; a changed event is caught at its frame; bad files give one line each.
+#
+# Usage: replays.sh VELLOC WHOLE_GAME_RECORDING
+set -u
+velloc=$1
+whole_game=$2
+work=$(mktemp -d "${TMPDIR:-/tmp}/vl-replays-XXXXXX")
+trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
+export ALSOFT_DRIVERS=null
+passed=0
+failed=0
+
+expect() {  # what expected actual
+    if [ "$2" == "$3" ]; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+        echo "FAIL: $1: expected [$2], got [$3]"
+    fi
+}
+
+replay() {  # file, then more options: velloc's whole output and exit status
+    local file=$1
+    shift
+    echo "$(env -u DISPLAY "$velloc" --replay "$file" "$@" 2>&1) / exit $?"
+}
+
+# The same with the score left out, for replays that stop in mid-game.
+replayToScore() {
+    replay "$@" | sed 's/final score [0-9]*/final score S/'
+}
+
+start=$(date +%s%N)
+expect "the whole game, fast and headless" "velloc: 982 frames, final score 1995000, ok / exit 0" \
+    "$(replay "$whole_game" --fast --headless)"
+echo "the whole game replayed in $((($(date +%s%N) - start) / 1000000)) ms"
+
+# One event changed: the replay stops at that event's frame.
+line=$(grep -n '^key ' "$whole_game" | sed -n 40p)
+number=${line%%:*}
+frame=$(echo "${line#*:}" | cut -d' ' -f2)
+sed "${number}s/ [0-9]*\$/ 1/" "$whole_game" >"$work/changed"
+expect "a changed event" "velloc: $frame frames, final score S, replay diverges at frame $frame: its input events are not the ones recorded in it / exit 1" \
+    "$(replayToScore "$work/changed" --fast --headless)"
+
+# Bad files: one line naming the file, the line and what is wrong.
+head -n 200 "$whole_game" >"$work/truncated"
+printf 'vl-recording 1\ngame Snake\nengine 1.0.0\nend 0\n' >"$work/snake"
+printf 'vl-recording 2\n' >"$work/newer"
+head -c 3000 /dev/urandom >"$work/noise"
+last=$(sed -n 200p "$whole_game" | cut -d' ' -f2)
+expect "a truncated file" "velloc: $last frames, final score S, $work/truncated:200: the recording stops after frame $last without its end line / exit 1" \
+    "$(replayToScore "$work/truncated" --fast --headless)"
+expect "another game's" "velloc: $work/snake:2: a recording of Snake, not of Velloc / exit 1" \
+    "$(replay "$work/snake" --fast --headless)"
+expect "a newer format" "velloc: $work/newer:1: recorded in a newer format (2); this program reads \"vl-recording 1\" / exit 1" \
+    "$(replay "$work/newer" --fast --headless)"
+noise=$(replay "$work/noise" --headless)
+expect "no recording at all" "1 line / exit 1" "$(printf '%s\n' "$noise" | wc -l) line / ${noise##* / }"
+expect "a missing file" "velloc: $work/missing: cannot be opened / exit 1" \
+    "$(replay "$work/missing")"
+
+# A session played by hand through a real window, recorded and replayed.
+: >"$work/display"
+Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$work/display" >/dev/null 2>&1 &
+for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.05; done
+export DISPLAY=":$(cat "$work/display")"
+"$velloc" --record "$work/played" >/dev/null 2>&1 &
+program=$!
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Velloc$' | head -n1)
+xdotool windowfocus --sync "$window" mousemove --window "$window" 600 300 key p
+xdotool mousemove --window "$window" 700 200 click 1 keydown d sleep 0.3 keyup d
+xdotool mousedown 1 sleep 0.5 mouseup 1 key Escape sleep 0.3 key Escape
+timeout 10 tail --pid="$program" -f /dev/null
+wait "$program"
+expect "the played session's exit" "0" "$?"
+frames=$(tail -n1 "$work/played" | cut -d' ' -f2)
+expect "the played session, fast and headless" "velloc: $frames frames, final score 0, ok / exit 0" \
+    "$(replay "$work/played" --fast --headless)"
+expect "the played session, paced in a window" "velloc: $frames frames, final score 0, ok / exit 0" \
+    "$("$velloc" --replay "$work/played" 2>&1) / exit $?"
+
+echo "replays: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
