@@ -43,8 +43,6 @@ class CellBatch {
     /// The longest call that the software rasteriser still draws quad by quad.
     static constexpr std::size_t kQuadsPerDraw = 16;
 
-    /// How many vertices wait to be drawn: six for each cell background and glyph.
-    std::size_t getVertexCount() const { return vertices.size(); }
     /// Draws every cell, the glyphs from glyph_page, and empties the batch,
     /// within the viewport of the target's view; the view is left as it was.
     void drawInto(sf::RenderTarget& target, const sf::Texture& glyph_page);

@@ -32,6 +32,12 @@ constexpr long kStateRemove = 0;
 constexpr long kStateAdd = 1;
 constexpr long kSourceApplication = 1;
 
+// What the display watches of its window: whatever may spoil or hide its
+// picture. The window's close requests come to this connection too, and are
+// left for takeCloseRequest.
+constexpr long kWatchedEvents = ExposureMask | VisibilityChangeMask | StructureNotifyMask |
+                                FocusChangeMask | PropertyChangeMask;
+
 struct XFreeDeleter {
     void operator()(void* data) const { XFree(data); }
 };
@@ -159,22 +165,23 @@ void DesktopConnection::setSizeLimits(sf::WindowHandle window, const sf::IntRect
 }
 
 sf::WindowHandle DesktopConnection::makeWindow(const sf::IntRect& area, const std::string& title,
-                                               const std::string& window_class) const {
+                                               const std::string& window_class) {
     if (!missingSupport().empty()) {
         return 0;
     }
     const std::unique_ptr<XVisualInfo, XFreeDeleter> visual(chooseVisual(display));
     const Window root = RootWindow(display, visual->screen);
-    // No events are selected here: the window library selects the ones it
-    // reads, and the server lets only one client take button presses.
+    // The window library selects the input events it reads, and the server
+    // lets only one client take button presses; these any client may watch.
     XSetWindowAttributes attributes{};
     attributes.colormap = XCreateColormap(display, root, visual->visual, AllocNone);
     attributes.border_pixel = 0;
     attributes.background_pixel = 0;
-    const Window window =
-        XCreateWindow(display, root, area.left, area.top, static_cast<unsigned>(area.width),
-                      static_cast<unsigned>(area.height), 0, visual->depth, InputOutput,
-                      visual->visual, CWColormap | CWBorderPixel | CWBackPixel, &attributes);
+    attributes.event_mask = kWatchedEvents;
+    const Window window = XCreateWindow(
+        display, root, area.left, area.top, static_cast<unsigned>(area.width),
+        static_cast<unsigned>(area.height), 0, visual->depth, InputOutput, visual->visual,
+        CWColormap | CWBorderPixel | CWBackPixel | CWEventMask, &attributes);
     if (window == 0) {
         return 0;
     }
@@ -205,6 +212,7 @@ sf::WindowHandle DesktopConnection::makeWindow(const sf::IntRect& area, const st
     XMapWindow(display, window);
     // The window library reaches the window through a connection of its own.
     XSync(display, False);
+    watched = window;
     return window;
 }
 
@@ -220,6 +228,59 @@ bool DesktopConnection::takeCloseRequest(sf::WindowHandle window) const {
                                       atom(display, "WM_DELETE_WINDOW"));
     }
     return requested;
+}
+
+bool DesktopConnection::takePictureLoss() {
+    if (display == nullptr || watched == 0) {
+        return false;
+    }
+    bool lost = false;
+    XEvent event;
+    while (XCheckWindowEvent(display, watched, kWatchedEvents, &event)) {
+        switch (event.type) {
+            case Expose:
+            case ConfigureNotify:
+            case FocusIn:
+                lost = true;
+                break;
+            case MapNotify:
+            case UnmapNotify:
+                unmapped = event.type == UnmapNotify;
+                lost = true;
+                break;
+            case VisibilityNotify:
+                covered = event.xvisibility.state == VisibilityFullyObscured;
+                lost = true;
+                break;
+            case PropertyNotify:
+                if (event.xproperty.atom == atom(display, "_NET_WM_STATE")) {
+                    minimised = hasHiddenState();
+                    lost = true;
+                }
+                break;
+            default:
+                break;
+        }
+    }
+    return lost;
+}
+
+bool DesktopConnection::hasHiddenState() const {
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long remaining = 0;
+    unsigned char* data = nullptr;
+    const int status =
+        XGetWindowProperty(display, watched, atom(display, "_NET_WM_STATE"), 0, 64, False, XA_ATOM,
+                           &type, &format, &count, &remaining, &data);
+    const std::unique_ptr<unsigned char, XFreeDeleter> owned(data);
+    if (status != Success || type != XA_ATOM || format != 32 || data == nullptr) {
+        return false;
+    }
+    const Atom hidden = atom(display, "_NET_WM_STATE_HIDDEN");
+    const Atom* states = reinterpret_cast<const Atom*>(data);
+    return std::find(states, states + count, hidden) != states + count;
 }
 
 bool DesktopConnection::hasWindowManager() const {

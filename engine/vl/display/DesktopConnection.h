@@ -12,9 +12,10 @@ namespace vl {
 
 /// The display's own connection to the X server, for what the window library
 /// does not do well: checking that a window can be drawn in, finding the
-/// monitor, and making, placing, naming and fullscreening the window. The
-/// window is made here and handed to the library, which would place it off
-/// screen and, where it lands wholly off screen, wait for it forever.
+/// monitor, making, placing, naming and fullscreening the window, and watching
+/// whether its picture is seen and kept. The window is made here and handed to
+/// the library, which would place it off screen and, where it lands wholly off
+/// screen, wait for it forever.
 class DesktopConnection {
   public:
     /// Connects to the server named by DISPLAY; isOpen tells whether it worked.
@@ -39,9 +40,18 @@ class DesktopConnection {
     /// Makes and shows a window for GL drawing over area, with the title, a
     /// title bar but no resize handles or close button, a fixed size, the
     /// class (both parts of WM_CLASS) and this process's id. The connection
-    /// owns it. 0 when missingSupport is not empty or the server refuses.
+    /// owns it and watches it (takePictureLoss). 0 when missingSupport is not
+    /// empty or the server refuses.
     sf::WindowHandle makeWindow(const sf::IntRect& area, const std::string& title,
-                                const std::string& window_class) const;
+                                const std::string& window_class);
+    /// Reads what the window system has done to the window made here since the
+    /// last call. True when its picture may have been lost or spoilt: the
+    /// window was exposed, mapped, moved or resized, focused, or its
+    /// visibility changed. Without a window, false.
+    bool takePictureLoss();
+    /// Whether, as of the last takePictureLoss, no part of the window can be
+    /// seen: unmapped, minimised (_NET_WM_STATE_HIDDEN) or wholly covered.
+    bool isHidden() const { return unmapped || minimised || covered; }
     /// Fills the primary monitor with the window, or gives it back its place.
     /// With a window manager this asks for its fullscreen state; without one
     /// the window covers the monitor itself. Does nothing when not open.
@@ -55,8 +65,14 @@ class DesktopConnection {
   private:
     bool hasWindowManager() const;
     void setSizeLimits(sf::WindowHandle window, const sf::IntRect& area, bool fixed) const;
+    /// Whether the window manager marks the watched window hidden.
+    bool hasHiddenState() const;
 
     _XDisplay* display = nullptr;
+    sf::WindowHandle watched = 0;
+    bool unmapped = false;
+    bool minimised = false;
+    bool covered = false;
 };
 
 /// The top-left corner of a window of the given size centred on the monitor;

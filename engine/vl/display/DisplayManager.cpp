@@ -15,11 +15,6 @@ namespace {
 
 const sf::Color kWindowBackgroundColor = sf::Color::Black;
 
-// A frame that draws this many vertices without being presented is drawn into
-// the window in parts, so that a caller that never presents uses bounded
-// memory. About three full screens; drawing in parts gives the same pixels.
-constexpr std::size_t kMaxPendingVertices = 1 << 16;
-
 bool isDrawingColor(Color color) {
     return color >= Black && color <= White;
 }
@@ -136,6 +131,7 @@ void DisplayManager::setFullscreen(bool on) {
     fullscreen = on;
     if (window && desktop) {
         desktop->setFullscreen(window->getSystemHandle(), on, windowed_area);
+        shown.forget();
     }
 }
 
@@ -154,6 +150,7 @@ void DisplayManager::fitToWindow() {
         return;
     }
     flushPendingCells();
+    shown.forget();
     laid_out_size = window->getSize();
     const float window_width = static_cast<float>(laid_out_size.x);
     const float window_height = static_cast<float>(laid_out_size.y);
@@ -210,25 +207,14 @@ int DisplayManager::drawCell(Vector position, char ch, Color color) {
     if (!can_draw) {
         return -1;
     }
-    const Vector corner = WorldManager::getInstance().getView().corner;
-    const Vector pixel = cellsToPixels(position - corner);
-    const float s = layout.scale;
-    const sf::Vector2f background_corner(s * (pixel.x - cellWidth() / 10),
-                                         s * (pixel.y + cellHeight() / 5));
-    const sf::Vector2f background_size(s * cellWidth(), s * cellHeight());
-    pending_cells.setView(window->getView());
-    if (ink.anyMarked(sf::FloatRect(background_corner, background_size))) {
-        pending_cells.appendBackground(background_corner, background_size, kWindowBackgroundColor);
-    }
-    const sf::Uint32 code_point = code_points[static_cast<unsigned char>(ch)];
-    if (!isBlank(code_point)) {
-        ink.mark(pending_cells.appendGlyph(sf::Vector2f(s * pixel.x, s * pixel.y), drawn_glyph_size,
-                                           font->getGlyph(code_point, drawn_glyph_size, true),
-                                           toSfColor(glyph_color)));
-    }
-    if (pending_cells.getVertexCount() >= kMaxPendingVertices) {
+    if (frame_cells.size() == kMaxFrameCells) {
         flushPendingCells();
+        frame_cells.clear();
+        drawn_cells = 0;
+        frame_cut = true;
     }
+    frame_cells.push_back(
+        FrameCell{position - WorldManager::getInstance().getView().corner, ch, glyph_color});
     return 0;
 }
 
@@ -243,9 +229,32 @@ int DisplayManager::drawText(Vector position, const std::string& text, Color col
 }
 
 void DisplayManager::flushPendingCells() {
-    if (!font) {
+    frame_begun = true;
+    if (!font || drawn_cells == frame_cells.size()) {
         return;
     }
+    const float s = layout.scale;
+    const float width = cellWidth();
+    const float height = cellHeight();
+    pending_cells.setView(window->getView());
+    for (std::size_t i = drawn_cells; i < frame_cells.size(); ++i) {
+        const FrameCell& cell = frame_cells[i];
+        const Vector pixel = cellsToPixels(cell.view_position);
+        const sf::Vector2f background_corner(s * (pixel.x - width / 10),
+                                             s * (pixel.y + height / 5));
+        const sf::Vector2f background_size(s * width, s * height);
+        if (ink.anyMarked(sf::FloatRect(background_corner, background_size))) {
+            pending_cells.appendBackground(background_corner, background_size,
+                                           kWindowBackgroundColor);
+        }
+        const sf::Uint32 code_point = code_points[static_cast<unsigned char>(cell.ch)];
+        if (!isBlank(code_point)) {
+            ink.mark(pending_cells.appendGlyph(
+                sf::Vector2f(s * pixel.x, s * pixel.y), drawn_glyph_size,
+                font->getGlyph(code_point, drawn_glyph_size, true), toSfColor(cell.color)));
+        }
+    }
+    drawn_cells = frame_cells.size();
     // The batch's texture coordinates are in texels; the page's size at drawing
     // time turns them into the page's own.
     pending_cells.drawInto(*window, font->getTexture(drawn_glyph_size));
@@ -261,10 +270,35 @@ void DisplayManager::presentFrame() {
     if (!window) {
         return;
     }
-    flushPendingCells();
-    window->display();
-    window->clear(sf::Color(0, 0, 0, 255));
-    ink.clear();
+    const ShownPicture::Clock::time_point now = ShownPicture::Clock::now();
+    if (frameNeedsDrawing(now)) {
+        flushPendingCells();
+        window->display();
+        window->clear(sf::Color(0, 0, 0, 255));
+        ink.clear();
+        shown.presented(frame_cells, now);
+        if (frame_cut) {
+            shown.forget();
+        }
+    }
+    frame_cells.clear();
+    drawn_cells = 0;
+    frame_begun = false;
+    frame_cut = false;
+}
+
+bool DisplayManager::frameNeedsDrawing(ShownPicture::Clock::time_point now) {
+    // Read every frame, so that the window system's news does not pile up.
+    if (desktop && desktop->takePictureLoss()) {
+        shown.forget();
+    }
+    if (!skip_unchanged_frames || frame_begun) {
+        return true;
+    }
+    if (desktop && desktop->isHidden()) {
+        return false;
+    }
+    return shown.needsDrawing(frame_cells, now);
 }
 
 sf::Image DisplayManager::captureFrame() {

@@ -14,8 +14,10 @@
 #include "vl/display/CellBatch.h"
 #include "vl/display/CellRecord.h"
 #include "vl/display/DesktopConnection.h"
+#include "vl/display/FrameCell.h"
 #include "vl/display/InkMap.h"
 #include "vl/display/PictureLayout.h"
+#include "vl/display/ShownPicture.h"
 #include "vl/resources/Color.h"
 #include "vl/world/Vector.h"
 
@@ -31,12 +33,16 @@ inline constexpr char kFontFile[] = "vl-font.ttf";
 constexpr unsigned kGlyphSizeFactor = 2;
 /// The most cells a record holds; cells drawn beyond it are not recorded.
 constexpr std::size_t kMaxRecordedCells = 1 << 16;
+/// The most cells a frame gathers before it draws them into the window, about
+/// two full screens: a caller that never presents uses bounded memory.
+constexpr std::size_t kMaxFrameCells = 1 << 12;
 /// The largest whole-number scale a window opens at: four times 1024 × 768
 /// covers a 4K monitor's width.
 constexpr int kMaxWindowScale = 4;
 
 /// The game's one window, seen as a grid of character cells. The cells of a
-/// frame are gathered into one batch and drawn together by presentFrame.
+/// frame are gathered and drawn together by presentFrame, which leaves out a
+/// frame that would show nothing new: see setSkipUnchangedFrames.
 ///
 /// Games always see a 1024 × 768 picture. The window may be larger (a scale,
 /// fullscreen, or a window manager's resize): the picture is then drawn larger
@@ -107,11 +113,26 @@ class DisplayManager : public Manager {
     int drawCell(Vector position, char ch, Color color);
     /// Draws a text centred on position, one cell per character.
     int drawText(Vector position, const std::string& text, Color color);
-    /// Shows the frame drawn since the last call and clears the window.
+    /// Shows the frame drawn since the last call and readies an empty one. A
+    /// skipped frame (see setSkipUnchangedFrames) is neither drawn nor
+    /// presented, and the window keeps its picture.
     void presentFrame();
     /// The window's pixels with everything drawn so far this frame, without
-    /// presenting or clearing; an empty image without a window.
+    /// presenting or clearing: what the window shows once the frame is
+    /// presented, skipped or not. An empty image without a window. A frame
+    /// captured is drawn and presented, not skipped.
     sf::Image captureFrame();
+
+    /// While on (the default), presentFrame skips a frame whose cells are those
+    /// of the frame last presented, in the same order, and every frame while
+    /// the window is minimised, unmapped or wholly covered. The picture is
+    /// drawn anew, whatever the cells, for two frames after the window system
+    /// may have spoilt it (exposed, resized, focused, shown again, fullscreen
+    /// switched) and at least every ShownPicture::kMaxPictureAge while seen.
+    /// Off, every frame is drawn and presented.
+    void setSkipUnchangedFrames(bool on) { skip_unchanged_frames = on; }
+    /// Whether unchanged and unseen frames are skipped.
+    bool isSkippingUnchangedFrames() const { return skip_unchanged_frames; }
 
     /// Turns recording of drawn cells on or off; either way the record starts
     /// empty. While on, every drawCell call appends what it draws, up to
@@ -127,8 +148,10 @@ class DisplayManager : public Manager {
   private:
     DisplayManager();
 
-    /// Draws the cells drawn since the last flush into the back buffer.
+    /// Draws the frame's cells not yet drawn into the back buffer.
     void flushPendingCells();
+    /// Whether presentFrame must draw and present the frame gathered so far.
+    bool frameNeedsDrawing(ShownPicture::Clock::time_point now);
     /// Makes the window, names it and puts it in its place; -1 with
     /// start_up_problem set when none can be made.
     int openWindow();
@@ -159,6 +182,17 @@ class DisplayManager : public Manager {
     unsigned drawn_glyph_size;
     /// The code point sf::String gives each 8-bit character in the default locale.
     std::array<sf::Uint32, 256> code_points;
+    /// The cells of this frame, in drawing order; the first drawn_cells of
+    /// them are already in the back buffer.
+    std::vector<FrameCell> frame_cells;
+    std::size_t drawn_cells = 0;
+    /// Whether the back buffer holds any of this frame: then it is presented.
+    bool frame_begun = false;
+    /// Whether frame_cells lost cells to the limit: then it is no picture to
+    /// compare with.
+    bool frame_cut = false;
+    bool skip_unchanged_frames = true;
+    ShownPicture shown;
     CellBatch pending_cells;
     InkMap ink{horizontal_pixels, vertical_pixels};
     Color glyph_color = kDefaultColor;
