@@ -15,9 +15,10 @@ bool benchGameFrames();
 bool benchLevelFrames();
 // loop_period_ms.
 bool benchLoopPeriod();
-// cpu_pct_level and cpu_pct_title.
+// cpu_pct_level, cpu_pct_title and cpu_pct_title_full (unchanged frames drawn).
 bool benchCpuLevel();
 bool benchCpuTitle();
+bool benchCpuTitleFull();
 // startup_ms of the program in the run folder.
 bool benchStartup();
 // sprite_load_us.

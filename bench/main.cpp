@@ -2,9 +2,9 @@
 // "name: median=… p99=… mean=… min=… unit (n=…, note)".
 //
 // Usage: velloc-bench [--run-folder DIR] [FIGURE]
-// FIGURE is one of draw, world, level, loop, cpu-level, cpu-title, startup,
-// sprite, games. Without one, every figure runs, each in a process of its own (a
-// process has one game and one window). The run folder defaults to the build's.
+// FIGURE is one of draw, world, level, loop, cpu-level, cpu-title,
+// cpu-title-full, startup, sprite, games. Without one, every figure runs, each in a process of its
+// own (a process has one game and one window). The run folder defaults to the build's.
 
 #include <X11/Xlib.h>
 #include <sys/resource.h>
@@ -29,9 +29,11 @@ struct Figure {
 };
 
 constexpr Figure kFigures[] = {
-    {"sprite", benchSpriteLoad},  {"world", benchWorldUpdate}, {"draw", benchDrawFullScreen},
-    {"level", benchLevelFrames},  {"loop", benchLoopPeriod},   {"cpu-level", benchCpuLevel},
-    {"cpu-title", benchCpuTitle}, {"startup", benchStartup},   {"games", benchGameFrames},
+    {"sprite", benchSpriteLoad},   {"world", benchWorldUpdate},
+    {"draw", benchDrawFullScreen}, {"level", benchLevelFrames},
+    {"loop", benchLoopPeriod},     {"cpu-level", benchCpuLevel},
+    {"cpu-title", benchCpuTitle},  {"cpu-title-full", benchCpuTitleFull},
+    {"startup", benchStartup},     {"games", benchGameFrames},
 };
 
 const Figure* figureNamed(const std::string& name) {

@@ -48,7 +48,13 @@ DisplayManager::DisplayManager()
 
 DisplayManager::~DisplayManager() {
     // The window lives on the desktop connection: its GL context goes first.
+    // Closing, the window library unhides the cursor over the window through
+    // a connection of its own, which the server may read after this one; that
+    // connection is synced and closed with the library's last GL resource, the
+    // font, and a window already gone would make the request fail and end the
+    // program.
     window.reset();
+    font.reset();
     desktop.reset();
 }
 
