@@ -6,6 +6,7 @@
 #include <functional>
 #include <iostream>
 #include <thread>
+#include <vector>
 
 #include "support/DisplayFixture.h"
 #include "support/PixelChecks.h"
@@ -139,45 +140,107 @@ TEST_F(DisplayManagerTest, GlyphsLandInTheirCells) {
 // Another test's window may lie over this one: the window is moved to the
 // screen's bottom-right corner, which the centred windows of other tests
 // leave uncovered, and only that corner is read back.
-TEST_F(DisplayManagerTest, PresentShowsTheFrameAndClearsForTheNext) {
-    const sf::Vector2u screen = screenSize();
-    const int free_width = static_cast<int>(screen.x) - (static_cast<int>(screen.x) + 1024) / 2;
-    const int free_height = static_cast<int>(screen.y) - (static_cast<int>(screen.y) + 768) / 2;
-    ASSERT_GE(std::min(free_width, free_height), 96)
-        << "the screen has no corner that other windows leave free";
-    sf::RenderWindow& window = *display.getWindow();
-    window.setPosition(
-        sf::Vector2i(static_cast<int>(screen.x) - 1024, static_cast<int>(screen.y) - 768));
-    const sf::IntRect corner(1024 - free_width, 768 - free_height, free_width, free_height);
-    const auto shown_matches = [&](const sf::Image& expected) {
+class ShownCornerTest : public DisplayManagerTest {
+  protected:
+    void SetUp() override {
+        DisplayManagerTest::SetUp();
+        const sf::Vector2u screen = screenSize();
+        const int free_width = static_cast<int>(screen.x) - (static_cast<int>(screen.x) + 1024) / 2;
+        const int free_height = static_cast<int>(screen.y) - (static_cast<int>(screen.y) + 768) / 2;
+        ASSERT_GE(std::min(free_width, free_height), 96)
+            << "the screen has no corner that other windows leave free";
+        display.getWindow()->setPosition(
+            sf::Vector2i(static_cast<int>(screen.x) - 1024, static_cast<int>(screen.y) - 768));
+        corner = sf::IntRect(1024 - free_width, 768 - free_height, free_width, free_height);
+    }
+
+    // Draws the cells, returns the corner of the frame drawn, and presents.
+    sf::Image presentCells(const std::vector<vl::CellRecord>& cells) {
+        for (const vl::CellRecord& cell : cells) {
+            display.drawCell(cell.position, cell.ch, cell.color);
+        }
+        sf::Image frame;
+        frame.create(static_cast<unsigned>(corner.width), static_cast<unsigned>(corner.height));
+        frame.copy(display.captureFrame(), 0, 0, corner);
+        display.presentFrame();
+        return frame;
+    }
+
+    bool shownMatches(const sf::Image& expected) const {
         for (int attempt = 0; attempt < 100; ++attempt) {
-            const sf::Image shown = readShownPixels(window.getSystemHandle(), corner);
+            const sf::Image shown = readShownPixels(display.getWindow()->getSystemHandle(), corner);
             if (shown.getSize().x > 0 && comparePixels(shown, expected).count == 0) {
                 return true;
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
         }
         return false;
-    };
+    }
+
+    sf::IntRect corner;
+};
+
+// Twelve columns and six rows of letters in the colours, filling the corner.
+std::vector<vl::CellRecord> cornerCells() {
+    std::vector<vl::CellRecord> cells;
     for (int y = 18; y < 24; ++y) {
         for (int x = 70; x < 82; ++x) {
-            display.drawCell(vl::Vector(static_cast<float>(x), static_cast<float>(y)),
-                             static_cast<char>('A' + x + y), static_cast<vl::Color>(1 + x % 7));
+            cells.push_back({vl::Vector(static_cast<float>(x), static_cast<float>(y)),
+                             static_cast<char>('A' + x + y), static_cast<vl::Color>(1 + x % 7)});
         }
     }
-    sf::Image frame;
-    frame.create(static_cast<unsigned>(corner.width), static_cast<unsigned>(corner.height));
-    frame.copy(display.captureFrame(), 0, 0, corner);
+    return cells;
+}
+
+TEST_F(ShownCornerTest, PresentShowsTheFrameAndClearsForTheNext) {
+    const sf::Image frame = presentCells(cornerCells());
     ASSERT_GT(countLitPixels(frame, sf::IntRect(0, 0, corner.width, corner.height)), 0);
-    display.presentFrame();
-    EXPECT_TRUE(shown_matches(frame));
+    EXPECT_TRUE(shownMatches(frame));
     EXPECT_EQ(countLitPixels(display.captureFrame(), kWholeWindow), 0) << "not cleared";
 
     display.presentFrame();
     sf::Image black;
     black.create(static_cast<unsigned>(corner.width), static_cast<unsigned>(corner.height),
                  sf::Color::Black);
-    EXPECT_TRUE(shown_matches(black));
+    EXPECT_TRUE(shownMatches(black));
+}
+
+// A frame that repeats the picture shown is skipped; the frame that changes
+// one cell of it, in any way, is presented at once. Captured frames are always
+// presented, so the changed frame is captured one round earlier.
+TEST_F(ShownCornerTest, AFrameThatChangesOneCellIsPresented) {
+    const std::vector<vl::CellRecord> still = cornerCells();
+    const vl::CellRecord last = still.back();
+    const struct {
+        const char* change;
+        std::vector<vl::CellRecord> last_cells;
+    } changes[] = {
+        {"character", {{last.position, '#', last.color}}},
+        {"colour", {{last.position, last.ch, vl::White}}},
+        {"position", {{last.position - vl::Vector(0.5f, 0), last.ch, last.color}}},
+        {"one cell fewer", {}},
+        {"one cell more", {last, {vl::Vector(76, 21), ' ', vl::Red}}},
+    };
+    const sf::Image still_picture = presentCells(still);
+    for (const auto& [change, last_cells] : changes) {
+        SCOPED_TRACE(change);
+        std::vector<vl::CellRecord> changed(still.begin(), still.end() - 1);
+        changed.insert(changed.end(), last_cells.begin(), last_cells.end());
+        const sf::Image changed_picture = presentCells(changed);
+        ASSERT_GT(comparePixels(changed_picture, still_picture).count, 0);
+        for (int frame = 0; frame < 2; ++frame) {
+            for (const vl::CellRecord& cell : still) {
+                display.drawCell(cell.position, cell.ch, cell.color);
+            }
+            display.presentFrame();
+        }
+        EXPECT_TRUE(shownMatches(still_picture));
+        for (const vl::CellRecord& cell : changed) {
+            display.drawCell(cell.position, cell.ch, cell.color);
+        }
+        display.presentFrame();
+        EXPECT_TRUE(shownMatches(changed_picture));
+    }
 }
 
 }  // namespace
