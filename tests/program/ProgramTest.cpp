@@ -12,6 +12,9 @@
 #include "support/PixelChecks.h"
 #include "support/TestFolder.h"
 
+// After the test library, whose names Xlib's macros would replace.
+#include <X11/Xlib.h>
+
 // The real Velloc and vl-sprite, run as a user runs them: from a shell, in a
 // run folder, played and ended with xdotool on their windows.
 
@@ -105,6 +108,58 @@ TEST(Program, PlaysFromTitleToGameOverAndQuits) {
 
     std::string output;
     char buffer[256];
+    while (fgets(buffer, sizeof buffer, program.get()) != nullptr) {
+        output += buffer;
+    }
+    EXPECT_EQ(output, "exit 0\n");
+}
+
+// The title never changes, so the game presents no frame of it until the
+// window system says its picture was spoilt, or a quarter of a second has
+// passed. A window laid over the whole screen and taken away again leaves the
+// server nothing of the picture to show: the game must draw it again. The
+// deadline allows for the loop's frame and the screen reads on a busy machine.
+TEST(Program, DrawsTheTitleAgainOnceUncovered) {
+    const std::unique_ptr<FILE, int (*)(FILE*)> program(
+        popen(("cd " + kRunFolder + " && timeout 30 ./velloc 2>&1; echo exit $?").c_str(), "r"),
+        pclose);
+    ASSERT_NE(program, nullptr);
+    const std::string window = outputOf(
+        "timeout 10 xdotool search --sync --name '^Velloc$' 2>/dev/null | head -n1 | tr -d '\\n'");
+    ASSERT_FALSE(window.empty()) << "no window titled Velloc: run under xvfb-run";
+    const sf::IntRect whole(0, 0, 1024, 768);
+    ASSERT_TRUE(showsSoon(window, "title", [&](const sf::Image& image) {
+        return countLitPixels(image, whole) > 5000;
+    }));
+    const sf::Image title = readShownPixels(std::stoul(window), whole);
+
+    const std::unique_ptr<Display, decltype(&XCloseDisplay)> x(XOpenDisplay(nullptr),
+                                                               XCloseDisplay);
+    const int screen = DefaultScreen(x.get());
+    XSetWindowAttributes attributes{};
+    attributes.override_redirect = True;
+    attributes.background_pixel = WhitePixel(x.get(), screen);
+    const ::Window cover =
+        XCreateWindow(x.get(), RootWindow(x.get(), screen), 0, 0,
+                      static_cast<unsigned>(DisplayWidth(x.get(), screen)),
+                      static_cast<unsigned>(DisplayHeight(x.get(), screen)), 0, CopyFromParent,
+                      InputOutput, CopyFromParent, CWOverrideRedirect | CWBackPixel, &attributes);
+    XMapRaised(x.get(), cover);
+    XSync(x.get(), False);
+    EXPECT_GT(comparePixels(readShownPixels(std::stoul(window), whole), title).count, 0);
+    XDestroyWindow(x.get(), cover);
+    XSync(x.get(), False);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(750);
+    sf::Image shown = readShownPixels(std::stoul(window), whole);
+    while (comparePixels(shown, title).count > 0 && std::chrono::steady_clock::now() < deadline) {
+        shown = readShownPixels(std::stoul(window), whole);
+    }
+    savePicture(shown, "uncovered.png");
+    EXPECT_EQ(comparePixels(shown, title).count, 0);
+
+    outputOf("xdotool windowfocus --sync " + window + " key Escape 2>/dev/null");
+    char buffer[256];
+    std::string output;
     while (fgets(buffer, sizeof buffer, program.get()) != nullptr) {
         output += buffer;
     }
