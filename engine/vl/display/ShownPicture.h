@@ -17,6 +17,7 @@ namespace vl {
 /// kMaxPictureAge old.
 class ShownPicture {
   public:
+    /// The clock pictures are timed with: steady, whatever the wall clock does.
     using Clock = std::chrono::steady_clock;
 
     /// The longest a picture is shown without being drawn again.
