@@ -52,12 +52,12 @@ windowPlace() {  # window: "X,Y WIDTHxHEIGHT"
 startVelloc() {
     "$velloc" "$@" >"$work/output" 2>&1 &
     program=$!
-    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Velloc$' 2>/dev/null | head -n1)
+    window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Velloc$' 2>/dev/null | head -n1)
 }
 
 quitVelloc() {
     xdotool windowfocus --sync "$window" key Escape 2>/dev/null
-    timeout 10 tail --pid="$program" -f /dev/null
+    timeout 10 tail --pid="$program" -f /dev/null || kill "$program" 2>/dev/null
     wait "$program"
     expect "velloc's exit after Escape" "0" "$?"
 }
@@ -87,7 +87,7 @@ for manager in none openbox; do
     startServer -screen 0 1920x1080x24
     if [ "$manager" != none ]; then
         "$manager" >/dev/null 2>&1 &
-        waitFor xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window ||
+        waitFor sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window' ||
             echo "FAIL: $manager did not start"
     fi
     startVelloc

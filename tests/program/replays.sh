@@ -70,11 +70,11 @@ for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.05; done
 export DISPLAY=":$(cat "$work/display")"
 "$velloc" --record "$work/played" >/dev/null 2>&1 &
 program=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Velloc$' | head -n1)
+window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Velloc$' | head -n1)
 xdotool windowfocus --sync "$window" mousemove --window "$window" 600 300 key p
 xdotool mousemove --window "$window" 700 200 click 1 keydown d sleep 0.3 keyup d
 xdotool mousedown 1 sleep 0.5 mouseup 1 key Escape sleep 0.3 key Escape
-timeout 10 tail --pid="$program" -f /dev/null
+timeout 10 tail --pid="$program" -f /dev/null || kill "$program" 2>/dev/null
 wait "$program"
 expect "the played session's exit" "0" "$?"
 frames=$(tail -n1 "$work/played" | cut -d' ' -f2)
