@@ -4,45 +4,9 @@
 # case starts an X server of its own; every wait has a deadline.
 #
 # Usage: desktops.sh VELLOC
-set -u
 velloc=$1
-work=$(mktemp -d "${TMPDIR:-/tmp}/vl-desktops-XXXXXX")
-trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
-export ALSOFT_DRIVERS=null
-passed=0
-failed=0
-
-expect() {  # what expected actual
-    if [ "$2" == "$3" ]; then
-        passed=$((passed + 1))
-    else
-        failed=$((failed + 1))
-        echo "FAIL: $1: expected [$2], got [$3]"
-    fi
-}
-
-# Waits up to ten seconds for the command to succeed.
-waitFor() {
-    for _ in $(seq 200); do
-        "$@" && return 0
-        sleep 0.05
-    done
-    return 1
-}
-
-# Starts Xvfb with the arguments on a free display number and points DISPLAY at it.
-startServer() {
-    : >"$work/display"
-    Xvfb -displayfd 3 -nolisten tcp "$@" 3>"$work/display" >/dev/null 2>&1 &
-    server=$!
-    waitFor test -s "$work/display" || echo "FAIL: Xvfb $* did not start"
-    export DISPLAY=":$(cat "$work/display")"
-}
-
-stopServer() {
-    kill "$server" 2>/dev/null
-    wait "$server" 2>/dev/null
-}
+name=desktops
+source "$(dirname "$0")/checks.sh"
 
 windowPlace() {  # window: "X,Y WIDTHxHEIGHT"
     xdotool getwindowgeometry "$1" | awk '/Position/ {p = $2} /Geometry/ {g = $2} END {print p, g}'
@@ -132,5 +96,4 @@ done
 expect "VL_SCALE=0 velloc" "velloc: VL_SCALE takes a whole number from 1 to 4, not \"0\" / exit 1" \
     "$(env -u DISPLAY VL_SCALE=0 "$velloc" 2>&1) / exit $?"
 
-echo "desktops: $passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish

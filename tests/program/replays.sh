@@ -4,23 +4,10 @@
 # fast; a changed event is caught at its frame; bad files give one line each.
 #
 # Usage: replays.sh VELLOC WHOLE_GAME_RECORDING
-set -u
 velloc=$1
 whole_game=$2
-work=$(mktemp -d "${TMPDIR:-/tmp}/vl-replays-XXXXXX")
-trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
-export ALSOFT_DRIVERS=null
-passed=0
-failed=0
-
-expect() {  # what expected actual
-    if [ "$2" == "$3" ]; then
-        passed=$((passed + 1))
-    else
-        failed=$((failed + 1))
-        echo "FAIL: $1: expected [$2], got [$3]"
-    fi
-}
+name=replays
+source "$(dirname "$0")/checks.sh"
 
 replay() {  # file, then more options: velloc's whole output and exit status
     local file=$1
@@ -64,10 +51,7 @@ expect "a missing file" "velloc: $work/missing: cannot be opened / exit 1" \
     "$(replay "$work/missing")"
 
 # A session played by hand through a real window, recorded and replayed.
-: >"$work/display"
-Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$work/display" >/dev/null 2>&1 &
-for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(cat "$work/display")"
+startServer -screen 0 1280x1024x24
 "$velloc" --record "$work/played" >/dev/null 2>&1 &
 program=$!
 window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Velloc$' | head -n1)
@@ -83,5 +67,4 @@ expect "the played session, fast and headless" "velloc: $frames frames, final sc
 expect "the played session, paced in a window" "velloc: $frames frames, final score 0, ok / exit 0" \
     "$("$velloc" --replay "$work/played" 2>&1) / exit $?"
 
-echo "replays: $passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish

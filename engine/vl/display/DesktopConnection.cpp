@@ -57,6 +57,26 @@ Atom atom(Display* display, const char* name) {
     return XInternAtom(display, name, False);
 }
 
+// The items of a window's property of 32-bit items of that type, at most
+// max_items; none when the window lacks it or it is of another type.
+std::vector<unsigned long> readProperty(Display* display, Window window, const char* name,
+                                        Atom item_type, long max_items) {
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long remaining = 0;
+    unsigned char* data = nullptr;
+    const int status = XGetWindowProperty(display, window, atom(display, name), 0, max_items, False,
+                                          item_type, &type, &format, &count, &remaining, &data);
+    const std::unique_ptr<unsigned char, XFreeDeleter> owned(data);
+    if (status != Success || type != item_type || format != 32 || data == nullptr) {
+        return {};
+    }
+    // Xlib hands 32-bit items over as longs.
+    const auto* items = reinterpret_cast<const unsigned long*>(data);
+    return std::vector<unsigned long>(items, items + count);
+}
+
 // A double-buffered GL visual with 8 bits for each of red, green and blue;
 // null when the screen has none. The caller frees it.
 XVisualInfo* chooseVisual(Display* display) {
@@ -266,34 +286,16 @@ bool DesktopConnection::takePictureLoss() {
 }
 
 bool DesktopConnection::hasHiddenState() const {
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long remaining = 0;
-    unsigned char* data = nullptr;
-    const int status =
-        XGetWindowProperty(display, watched, atom(display, "_NET_WM_STATE"), 0, 64, False, XA_ATOM,
-                           &type, &format, &count, &remaining, &data);
-    const std::unique_ptr<unsigned char, XFreeDeleter> owned(data);
-    if (status != Success || type != XA_ATOM || format != 32 || data == nullptr) {
-        return false;
-    }
-    const Atom hidden = atom(display, "_NET_WM_STATE_HIDDEN");
-    const Atom* states = reinterpret_cast<const Atom*>(data);
-    return std::find(states, states + count, hidden) != states + count;
+    const std::vector<unsigned long> states =
+        readProperty(display, watched, "_NET_WM_STATE", XA_ATOM, 64);
+    return std::find(states.begin(), states.end(), atom(display, "_NET_WM_STATE_HIDDEN")) !=
+           states.end();
 }
 
 bool DesktopConnection::hasWindowManager() const {
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long remaining = 0;
-    unsigned char* data = nullptr;
-    const int status = XGetWindowProperty(display, DefaultRootWindow(display),
-                                          atom(display, "_NET_SUPPORTING_WM_CHECK"), 0, 1, False,
-                                          XA_WINDOW, &type, &format, &count, &remaining, &data);
-    const std::unique_ptr<unsigned char, XFreeDeleter> owned(data);
-    return status == Success && type == XA_WINDOW && count == 1;
+    return readProperty(display, DefaultRootWindow(display), "_NET_SUPPORTING_WM_CHECK", XA_WINDOW,
+                        1)
+               .size() == 1;
 }
 
 void DesktopConnection::setFullscreen(sf::WindowHandle window, bool on,

@@ -1,0 +1,47 @@
+# What the program scripts share, sourced by them: a folder of the script's
+# own, checks that count, waits with a deadline and X servers of their own.
+# Set name before sourcing it.
+set -u
+work=$(mktemp -d "${TMPDIR:-/tmp}/vl-$name-XXXXXX")
+trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
+export ALSOFT_DRIVERS=null
+passed=0
+failed=0
+
+expect() {  # what expected actual
+    if [ "$2" == "$3" ]; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+        echo "FAIL: $1: expected [$2], got [$3]"
+    fi
+}
+
+# Waits up to ten seconds for the command to succeed.
+waitFor() {
+    for _ in $(seq 200); do
+        "$@" && return 0
+        sleep 0.05
+    done
+    return 1
+}
+
+# Starts Xvfb with the arguments on a free display number and points DISPLAY at it.
+startServer() {
+    : >"$work/display"
+    Xvfb -displayfd 3 -nolisten tcp "$@" 3>"$work/display" >/dev/null 2>&1 &
+    server=$!
+    waitFor test -s "$work/display" || echo "FAIL: Xvfb $* did not start"
+    export DISPLAY=":$(cat "$work/display")"
+}
+
+stopServer() {
+    kill "$server" 2>/dev/null
+    wait "$server" 2>/dev/null
+}
+
+# The closing line, and the script's exit status.
+finish() {
+    echo "$name: $passed passed, $failed failed"
+    [ "$failed" -eq 0 ]
+}
