@@ -51,7 +51,9 @@ for manager in none openbox; do
     startServer -screen 0 1920x1080x24
     if [ "$manager" != none ]; then
         "$manager" >/dev/null 2>&1 &
-        waitFor sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window' ||
+        # The client list comes last in a window manager's start: a window
+        # shown before it may not be taken in.
+        waitFor sh -c 'xprop -root _NET_CLIENT_LIST | grep -q WINDOW' ||
             echo "FAIL: $manager did not start"
     fi
     startVelloc

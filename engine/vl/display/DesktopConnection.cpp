@@ -229,11 +229,18 @@ sf::WindowHandle DesktopConnection::makeWindow(const sf::IntRect& area, const st
     const long pid = static_cast<long>(getpid());
     XChangeProperty(display, window, atom(display, "_NET_WM_PID"), XA_CARDINAL, 32, PropModeReplace,
                     reinterpret_cast<const unsigned char*>(&pid), 1);
-    XMapWindow(display, window);
     // The window library reaches the window through a connection of its own.
     XSync(display, False);
     watched = window;
     return window;
+}
+
+void DesktopConnection::showWindow(sf::WindowHandle window) const {
+    if (display == nullptr) {
+        return;
+    }
+    XMapWindow(display, window);
+    XSync(display, False);
 }
 
 bool DesktopConnection::takeCloseRequest(sf::WindowHandle window) const {

@@ -37,13 +37,17 @@ class DesktopConnection {
     /// where the server names no primary monitor.
     sf::IntRect primaryMonitor() const;
 
-    /// Makes and shows a window for GL drawing over area, with the title, a
+    /// Makes a window for GL drawing over area, not yet shown, with the title, a
     /// title bar but no resize handles or close button, a fixed size, the
     /// class (both parts of WM_CLASS) and this process's id. The connection
     /// owns it and watches it (takePictureLoss). 0 when missingSupport is not
     /// empty or the server refuses.
     sf::WindowHandle makeWindow(const sf::IntRect& area, const std::string& title,
                                 const std::string& window_class);
+    /// Shows the window. Call it once the window library has taken the window
+    /// and chosen the events it reads: a key pressed on a window shown before
+    /// that reaches no one.
+    void showWindow(sf::WindowHandle window) const;
     /// Reads what the window system has done to the window made here since the
     /// last call. True when its picture may have been lost or spoilt: the
     /// window was exposed, mapped, moved or resized, focused, or its

@@ -110,6 +110,11 @@ int DisplayManager::openWindow() {
     if (icon.getSize().x > 0) {
         window->setIcon(icon.getSize().x, icon.getSize().y, icon.getPixelsPtr());
     }
+    // A question on the library's own connection, answered only once the
+    // server has read everything the library sent before it: its choice of
+    // events among them. Only then may a key reach the window.
+    window->getPosition();
+    desktop->showWindow(handle);
     if (fullscreen) {
         desktop->setFullscreen(window->getSystemHandle(), true, windowed_area);
     }
