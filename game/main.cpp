@@ -39,7 +39,7 @@ int main(int argc, char* argv[]) {
     int final_score = 0;
     const int result = playGame(final_score);
     if (options.replay_file.empty()) {
-        return 0;
+        return result == 0 ? 0 : 1;
     }
     // A replay ends with one line: how far it went and whether it held.
     (result == 0 ? std::cout : std::cerr)

@@ -67,4 +67,15 @@ expect "the played session, fast and headless" "velloc: $frames frames, final sc
 expect "the played session, paced in a window" "velloc: $frames frames, final score 0, ok / exit 0" \
     "$("$velloc" --replay "$work/played" 2>&1) / exit $?"
 
+# A recording that cannot be written in full says so, and the exit is 1.
+"$velloc" --record /dev/full >"$work/full-output" 2>&1 &
+program=$!
+window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Velloc$' | head -n1)
+xdotool windowfocus --sync "$window" key Escape
+timeout 10 tail --pid="$program" -f /dev/null || kill "$program" 2>/dev/null
+wait "$program"
+status=$?
+expect "a recording onto a full disk" "vl: the recording could not be written in full / exit 1" \
+    "$(cat "$work/full-output") / exit $status"
+
 finish

@@ -1,6 +1,7 @@
 #include "vl/core/GameManager.h"
 
 #include <chrono>
+#include <iostream>
 #include <thread>
 
 #include "vl/core/Clock.h"
@@ -120,8 +121,8 @@ int GameManager::run() {
     replaying = false;
     InputManager::getInstance().setReplaying(false);
     InputManager::getInstance().setInputTap(nullptr);
-    finishRecording();
-    return replay_problem.empty() ? 0 : -1;
+    const int recorded = finishRecording();
+    return replay_problem.empty() && recorded == 0 ? 0 : -1;
 }
 
 int GameManager::startRecording(const std::string& path, const std::string& game_name) {
@@ -141,10 +142,13 @@ void GameManager::tapInput() {
     });
 }
 
-void GameManager::finishRecording() {
-    if (recording.isOpen()) {
-        recording.close(frame_number);
+int GameManager::finishRecording() {
+    if (recording.isOpen() && recording.close(frame_number) != 0) {
+        // A recording cut short (a full disk, say) would replay as a bad file.
+        std::cerr << "vl: the recording could not be written in full\n";
+        return -1;
     }
+    return 0;
 }
 
 int GameManager::startReplay(const std::string& path, const std::string& game_name, bool paced) {

@@ -38,7 +38,8 @@ class GameManager : public Manager {
     /// Runs frames, each paced to frame_ms (a fast replay is not paced),
     /// until the game is finished at the end of a frame, or a replay ends.
     /// Returns at once when it is finished already. Then closes a recording.
-    /// 0, or -1 when a replay diverged or its file is bad (getReplayProblem).
+    /// 0, or -1 when a replay diverged or its file is bad (getReplayProblem),
+    /// or a recording could not be written in full.
     int run();
     /// Everything one frame does except the pacing sleep: input (or the
     /// replay's), the step event, the world's update, the recording's or the
@@ -93,8 +94,9 @@ class GameManager : public Manager {
     void checkReplay();
     /// Stops a replay with that problem.
     void failReplay(const std::string& problem);
-    /// Writes the recording's end and stops recording.
-    void finishRecording();
+    /// Writes the recording's end and stops recording; -1, after saying so in
+    /// one line, when the file could not be written in full.
+    int finishRecording();
     /// Has every input event folded into frame_input, and written to the
     /// recording while one is open.
     void tapInput();
