@@ -111,15 +111,14 @@ int GameManager::run() {
         }
     }
     // A game that ended by itself must end where its recording does.
-    if (replaying && replay.readFrame(frame_number + 1, replay_inputs, replay_summary) !=
-                         RecordingReader::Step::End) {
-        failReplay(replay.getProblem().empty()
-                       ? "replay diverges at frame " + std::to_string(frame_number + 1) +
-                             ": the game ended, the recording goes on"
-                       : replay.getProblem());
+    if (replaying) {
+        const bool ends_here = replay.readFrame(frame_number + 1, replay_inputs, replay_summary) ==
+                               RecordingReader::Step::End;
+        endReplay(ends_here || !replay.getProblem().empty()
+                      ? replay.getProblem()
+                      : "replay diverges at frame " + std::to_string(frame_number + 1) +
+                            ": the game ended, the recording goes on");
     }
-    replaying = false;
-    InputManager::getInstance().setReplaying(false);
     InputManager::getInstance().setInputTap(nullptr);
     const int recorded = finishRecording();
     return replay_problem.empty() && recorded == 0 ? 0 : -1;
@@ -170,12 +169,7 @@ bool GameManager::replayInput() {
     const RecordingReader::Step next =
         replay.readFrame(frame_number + 1, replay_inputs, replay_summary);
     if (next != RecordingReader::Step::Frame) {
-        if (next == RecordingReader::Step::Bad) {
-            failReplay(replay.getProblem());
-        }
-        replaying = false;
-        InputManager::getInstance().setReplaying(false);
-        finished = true;
+        endReplay(replay.getProblem());
         return false;
     }
     InputManager& input = InputManager::getInstance();
@@ -196,18 +190,18 @@ void GameManager::checkReplay() {
     }
     const std::string frame = "replay diverges at frame " + std::to_string(frame_number) + ": ";
     if (now.input != replay_summary.input) {
-        failReplay(frame + "its input events are not the ones recorded in it");
+        endReplay(frame + "its input events are not the ones recorded in it");
     } else if (now.objects != replay_summary.objects) {
-        failReplay(frame + "the world holds " + std::to_string(now.objects) +
-                   " objects, the recording " + std::to_string(replay_summary.objects));
+        endReplay(frame + "the world holds " + std::to_string(now.objects) +
+                  " objects, the recording " + std::to_string(replay_summary.objects));
     } else {
-        failReplay(frame +
-                   "an object's type, place, motion, box, sprite or value differs from the "
-                   "recording");
+        endReplay(frame +
+                  "an object's type, place, motion, box, sprite or value differs from the "
+                  "recording");
     }
 }
 
-void GameManager::failReplay(const std::string& problem) {
+void GameManager::endReplay(const std::string& problem) {
     if (replay_problem.empty()) {
         replay_problem = problem;
     }

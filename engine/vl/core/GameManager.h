@@ -92,8 +92,9 @@ class GameManager : public Manager {
     bool replayInput();
     /// Compares the world with the recording after this frame's update.
     void checkReplay();
-    /// Stops a replay with that problem.
-    void failReplay(const std::string& problem);
+    /// Ends a replay and the game; a problem that is not empty is the first
+    /// one the replay met, unless another came before it.
+    void endReplay(const std::string& problem);
     /// Writes the recording's end and stops recording; -1, after saying so in
     /// one line, when the file could not be written in full.
     int finishRecording();

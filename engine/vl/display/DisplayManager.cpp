@@ -185,11 +185,14 @@ void DisplayManager::fitToWindow() {
         return;
     }
     drawn_glyph_size = new_glyph_size;
+    if (!font) {
+        return;
+    }
     // A font keeps a page for every size it has drawn; a fresh copy keeps a
     // window that is resized again and again from holding pages it no longer
     // shows. Without one, glyphs are laid into the page as they are drawn.
     auto fresh = std::make_unique<sf::Font>();
-    if (font && fresh->loadFromFile(font_file)) {
+    if (fresh->loadFromFile(font_file)) {
         font = std::move(fresh);
         prepareGlyphs();
     }
