@@ -77,7 +77,7 @@ bool benchDrawFullScreen() {
     for (const Cell& cell : cells) {
         reference.drawCell(cell.position, cell.ch, cell.color);
     }
-    const sf::Image reference_picture = display.captureFrame();
+    const sf::Image reference_picture = reference.capture();
     reference.presentFrame();
     const int lit = litPixels(engine_picture);
     const int differing = differingPixels(engine_picture, reference_picture);

@@ -5,12 +5,16 @@
 #include <cstdlib>
 #include <functional>
 #include <iostream>
+#include <memory>
 #include <thread>
 #include <vector>
 
 #include "support/DisplayFixture.h"
 #include "support/PixelChecks.h"
 #include "support/TestFolder.h"
+
+// After the test library, whose names Xlib's macros would replace.
+#include <X11/Xlib.h>
 
 namespace {
 
@@ -241,6 +245,41 @@ TEST_F(ShownCornerTest, AFrameThatChangesOneCellIsPresented) {
         display.presentFrame();
         EXPECT_TRUE(shownMatches(changed_picture));
     }
+}
+
+// Some servers drop a still window's pixels without telling it. The display
+// shows its picture again within the redraw bound, from the back buffer it
+// keeps, however often that happens.
+TEST_F(ShownCornerTest, AStillPictureLostWithoutNoticeIsShownAgain) {
+    const std::vector<vl::CellRecord> still = cornerCells();
+    const sf::Image picture = presentCells(still);
+    const std::unique_ptr<Display, decltype(&XCloseDisplay)> x(XOpenDisplay(nullptr),
+                                                               XCloseDisplay);
+    ASSERT_NE(x, nullptr);
+    const ::Window window = display.getWindow()->getSystemHandle();
+    const GC gc = XCreateGC(x.get(), window, 0, nullptr);
+    XSetForeground(x.get(), gc, BlackPixel(x.get(), DefaultScreen(x.get())));
+    for (int loss = 1; loss <= 3; ++loss) {
+        SCOPED_TRACE(loss);
+        XFillRectangle(x.get(), window, gc, corner.left, corner.top,
+                       static_cast<unsigned>(corner.width), static_cast<unsigned>(corner.height));
+        XSync(x.get(), False);
+        ASSERT_EQ(countLitPixels(readShownPixels(window, corner),
+                                 sf::IntRect(0, 0, corner.width, corner.height)),
+                  0);
+        bool shown_again = false;
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+        while (!shown_again && std::chrono::steady_clock::now() < deadline) {
+            for (const vl::CellRecord& cell : still) {
+                display.drawCell(cell.position, cell.ch, cell.color);
+            }
+            display.presentFrame();
+            const sf::Image shown = readShownPixels(window, corner);
+            shown_again = shown.getSize().x > 0 && comparePixels(shown, picture).count == 0;
+        }
+        EXPECT_TRUE(shown_again);
+    }
+    XFreeGC(x.get(), gc);
 }
 
 }  // namespace

@@ -119,12 +119,12 @@ sf::Image drawBatched(const Cells& cells) {
 }
 
 sf::Image drawReference(PerCellRenderer& reference, const Cells& cells) {
+    // The back buffer still holds the display's frame.
+    reference.clear();
     for (const Cell& cell : cells) {
         reference.drawCell(cell.position, cell.ch, cell.color);
     }
-    sf::Image image = reference.capture();
-    reference.clear();
-    return image;
+    return reference.capture();
 }
 
 class PixelIdentityTest : public DisplayFixture {};

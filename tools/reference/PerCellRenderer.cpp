@@ -15,6 +15,9 @@ void PerCellRenderer::drawCell(vl::Vector position, char ch, vl::Color color) {
     static const std::array<sf::Color, 8> kColors = {
         sf::Color::Black, sf::Color::Red,     sf::Color::Green, sf::Color::Yellow,
         sf::Color::Blue,  sf::Color::Magenta, sf::Color::Cyan,  sf::Color::White};
+    if (spent) {
+        clear();
+    }
     const vl::Vector pixel =
         vl::cellsToPixels(position - vl::WorldManager::getInstance().getView().corner);
     const float width = vl::cellWidth();
@@ -35,7 +38,7 @@ void PerCellRenderer::drawCell(vl::Vector position, char ch, vl::Color color) {
 
 void PerCellRenderer::presentFrame() {
     window.display();
-    window.clear(sf::Color(0, 0, 0, 255));
+    spent = true;
 }
 
 sf::Image PerCellRenderer::capture() {
@@ -47,4 +50,5 @@ sf::Image PerCellRenderer::capture() {
 
 void PerCellRenderer::clear() {
     window.clear(sf::Color::Black);
+    spent = false;
 }

@@ -19,8 +19,10 @@ class PerCellRenderer {
     explicit PerCellRenderer(sf::RenderWindow& target);
     bool loaded() const { return font_loaded; }
 
+    // The first cell after a frame was shown starts the next frame on black,
+    // as the display's first cell does.
     void drawCell(vl::Vector position, char ch, vl::Color color);
-    // Shows the frame and clears the window to black, as the display does.
+    // Shows the frame.
     void presentFrame();
     // The window's back buffer as it is now.
     sf::Image capture();
@@ -33,4 +35,7 @@ class PerCellRenderer {
     bool font_loaded;
     sf::Text text;
     sf::RectangleShape background;
+    // Whether the back buffer holds a frame already shown, or another
+    // drawer's frame.
+    bool spent = true;
 };

@@ -2,6 +2,7 @@
 
 #include <GL/glx.h>
 #include <X11/Xatom.h>
+#include <X11/keysym.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/Xrandr.h>
@@ -12,6 +13,7 @@
 #include <cstdlib>
 #include <memory>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace vl {
@@ -33,14 +35,61 @@ constexpr long kStateAdd = 1;
 constexpr long kSourceApplication = 1;
 
 // What the display watches of its window: whatever may spoil or hide its
-// picture. The window's close requests come to this connection too, and are
-// left for takeCloseRequest.
+// picture, and the focus. The window's close requests come to this connection
+// too.
 constexpr long kWatchedEvents = ExposureMask | VisibilityChangeMask | StructureNotifyMask |
                                 FocusChangeMask | PropertyChangeMask;
 
 struct XFreeDeleter {
     void operator()(void* data) const { XFree(data); }
 };
+
+// The symbol a key's cap carries in the default keyboard layout, for the keys
+// the engine translates; NoSymbol for others.
+KeySym keySymbolOf(sf::Keyboard::Key key) {
+    const int value = static_cast<int>(key);
+    if (value >= sf::Keyboard::A && value <= sf::Keyboard::Z) {
+        return XK_a + static_cast<KeySym>(value - sf::Keyboard::A);
+    }
+    if (value >= sf::Keyboard::Num0 && value <= sf::Keyboard::Num9) {
+        return XK_0 + static_cast<KeySym>(value - sf::Keyboard::Num0);
+    }
+    if (value >= sf::Keyboard::F1 && value <= sf::Keyboard::F12) {
+        return XK_F1 + static_cast<KeySym>(value - sf::Keyboard::F1);
+    }
+    static const std::pair<sf::Keyboard::Key, KeySym> kNamedKeys[] = {
+        {sf::Keyboard::Space, XK_space},
+        {sf::Keyboard::Enter, XK_Return},
+        {sf::Keyboard::Escape, XK_Escape},
+        {sf::Keyboard::Tab, XK_Tab},
+        {sf::Keyboard::Left, XK_Left},
+        {sf::Keyboard::Right, XK_Right},
+        {sf::Keyboard::Up, XK_Up},
+        {sf::Keyboard::Down, XK_Down},
+        {sf::Keyboard::Pause, XK_Pause},
+        {sf::Keyboard::Hyphen, XK_minus},
+        {sf::Keyboard::Equal, XK_equal},
+        {sf::Keyboard::Tilde, XK_grave},
+        {sf::Keyboard::Period, XK_period},
+        {sf::Keyboard::Comma, XK_comma},
+        {sf::Keyboard::Slash, XK_slash},
+        {sf::Keyboard::Backslash, XK_backslash},
+        {sf::Keyboard::Multiply, XK_KP_Multiply},
+        {sf::Keyboard::Quote, XK_apostrophe},
+        {sf::Keyboard::Semicolon, XK_semicolon},
+        {sf::Keyboard::LControl, XK_Control_L},
+        {sf::Keyboard::RControl, XK_Control_R},
+        {sf::Keyboard::LShift, XK_Shift_L},
+        {sf::Keyboard::RShift, XK_Shift_R},
+        {sf::Keyboard::Backspace, XK_BackSpace},
+    };
+    for (const auto& [named, symbol] : kNamedKeys) {
+        if (named == key) {
+            return symbol;
+        }
+    }
+    return NoSymbol;
+}
 
 Display* connect() {
     for (int attempt = 0; attempt < kConnectAttempts; ++attempt) {
@@ -243,53 +292,137 @@ void DesktopConnection::showWindow(sf::WindowHandle window) const {
     XSync(display, False);
 }
 
-bool DesktopConnection::takeCloseRequest(sf::WindowHandle window) const {
-    if (display == nullptr) {
-        return false;
-    }
-    bool requested = false;
-    XEvent event;
-    while (XCheckTypedWindowEvent(display, window, ClientMessage, &event)) {
-        requested = requested || (event.xclient.message_type == atom(display, "WM_PROTOCOLS") &&
-                                  static_cast<Atom>(event.xclient.data.l[0]) ==
-                                      atom(display, "WM_DELETE_WINDOW"));
-    }
+bool DesktopConnection::takeCloseRequest() {
+    readNews(true);
+    const bool requested = close_requested;
+    close_requested = false;
     return requested;
 }
 
 bool DesktopConnection::takePictureLoss() {
+    readNews(true);
+    const bool lost = picture_lost;
+    picture_lost = false;
+    return lost;
+}
+
+void DesktopConnection::readNews(bool read_connection) {
+    if (display == nullptr || watched == 0) {
+        return;
+    }
+    // Counting the queue reads the connection at most once; taking the
+    // counted events then reads nothing more.
+    for (int queued = XEventsQueued(display, read_connection ? QueuedAfterFlush : QueuedAlready);
+         queued > 0; --queued) {
+        XEvent event;
+        XNextEvent(display, &event);
+        takeEvent(event);
+    }
+}
+
+void DesktopConnection::takeEvent(const XEvent& event) {
+    if (event.type == MappingNotify) {
+        // wasKeyDown finds key codes through the keyboard's mapping.
+        XMappingEvent mapping = event.xmapping;
+        XRefreshKeyboardMapping(&mapping);
+        return;
+    }
+    if (event.xany.window != watched) {
+        return;
+    }
+    switch (event.type) {
+        case Expose:
+        case ConfigureNotify:
+            picture_lost = true;
+            break;
+        case FocusIn:
+        case FocusOut:
+            focus_known = false;
+            picture_lost = picture_lost || event.type == FocusIn;
+            break;
+        case MapNotify:
+        case UnmapNotify:
+            unmapped = event.type == UnmapNotify;
+            picture_lost = true;
+            break;
+        case VisibilityNotify:
+            covered = event.xvisibility.state == VisibilityFullyObscured;
+            picture_lost = true;
+            break;
+        case PropertyNotify:
+            if (event.xproperty.atom == atom(display, "_NET_WM_STATE")) {
+                minimised = hasHiddenState();
+                picture_lost = true;
+            }
+            break;
+        case ClientMessage:
+            close_requested =
+                close_requested ||
+                (event.xclient.message_type == atom(display, "WM_PROTOCOLS") &&
+                 static_cast<Atom>(event.xclient.data.l[0]) == atom(display, "WM_DELETE_WINDOW"));
+            break;
+        default:
+            break;
+    }
+}
+
+bool DesktopConnection::hasFocus() {
+    // The events read with the last answer of the server, such as a sample's,
+    // are as new as any.
+    readNews(false);
     if (display == nullptr || watched == 0) {
         return false;
     }
-    bool lost = false;
-    XEvent event;
-    while (XCheckWindowEvent(display, watched, kWatchedEvents, &event)) {
-        switch (event.type) {
-            case Expose:
-            case ConfigureNotify:
-            case FocusIn:
-                lost = true;
-                break;
-            case MapNotify:
-            case UnmapNotify:
-                unmapped = event.type == UnmapNotify;
-                lost = true;
-                break;
-            case VisibilityNotify:
-                covered = event.xvisibility.state == VisibilityFullyObscured;
-                lost = true;
-                break;
-            case PropertyNotify:
-                if (event.xproperty.atom == atom(display, "_NET_WM_STATE")) {
-                    minimised = hasHiddenState();
-                    lost = true;
-                }
-                break;
-            default:
-                break;
-        }
+    if (!focus_known) {
+        Window focus = None;
+        int revert_to = 0;
+        XGetInputFocus(display, &focus, &revert_to);
+        focused = focus == watched;
+        focus_known = true;
     }
-    return lost;
+    return focused;
+}
+
+bool DesktopConnection::sampleDevices() {
+    keys_down.fill(0);
+    buttons_down = 0;
+    if (display == nullptr) {
+        return false;
+    }
+    XQueryKeymap(display, keys_down.data());
+    Window root = None;
+    Window child = None;
+    int root_x = 0;
+    int root_y = 0;
+    int x = 0;
+    int y = 0;
+    XQueryPointer(display, DefaultRootWindow(display), &root, &child, &root_x, &root_y, &x, &y,
+                  &buttons_down);
+    return true;
+}
+
+bool DesktopConnection::wasKeyDown(sf::Keyboard::Key key) const {
+    const KeySym symbol = keySymbolOf(key);
+    const KeyCode code =
+        display == nullptr || symbol == NoSymbol ? 0 : XKeysymToKeycode(display, symbol);
+    if (code == 0) {
+        return false;
+    }
+    const auto bits = static_cast<unsigned char>(keys_down[code / 8]);
+    return (bits & (1u << (code % 8))) != 0;
+}
+
+bool DesktopConnection::wasButtonDown(sf::Mouse::Button button) const {
+    switch (button) {
+        case sf::Mouse::Left:
+            return (buttons_down & Button1Mask) != 0;
+        case sf::Mouse::Middle:
+            return (buttons_down & Button2Mask) != 0;
+        case sf::Mouse::Right:
+            return (buttons_down & Button3Mask) != 0;
+        default:
+            return false;
+    }
 }
 
 bool DesktopConnection::hasHiddenState() const {

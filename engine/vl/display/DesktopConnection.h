@@ -1,21 +1,26 @@
 #pragma once
 
 #include <SFML/Graphics/Rect.hpp>
+#include <SFML/Window/Keyboard.hpp>
+#include <SFML/Window/Mouse.hpp>
 #include <SFML/Window/WindowHandle.hpp>
+#include <array>
 #include <string>
 
-// Xlib's connection type, named here so that users of this header do not get
-// Xlib's macros.
+// Xlib's connection and event types, named here so that users of this header
+// do not get Xlib's macros.
 struct _XDisplay;
+union _XEvent;
 
 namespace vl {
 
 /// The display's own connection to the X server, for what the window library
 /// does not do well: checking that a window can be drawn in, finding the
 /// monitor, making, placing, naming and fullscreening the window, and watching
-/// whether its picture is seen and kept. The window is made here and handed to
-/// the library, which would place it off screen and, where it lands wholly off
-/// screen, wait for it forever.
+/// whether its picture is seen and kept, and reading the keyboard and mouse
+/// cheaply. The window is made here and handed to the library, which would
+/// place it off screen and, where it lands wholly off screen, wait for it
+/// forever.
 class DesktopConnection {
   public:
     /// Connects to the server named by DISPLAY; isOpen tells whether it worked.
@@ -61,12 +66,36 @@ class DesktopConnection {
     /// the window covers the monitor itself. Does nothing when not open.
     void setFullscreen(sf::WindowHandle window, bool on, const sf::IntRect& windowed_area) const;
 
-    /// Whether the window was asked to close (as by a window manager's close
-    /// command) since the last call. Such requests go to the client that made
-    /// the window, this connection, and never reach the window library.
-    bool takeCloseRequest(sf::WindowHandle window) const;
+    /// Whether the window made here was asked to close (as by a window
+    /// manager's close command) since the last call. Such requests go to the
+    /// client that made the window, this connection, and never reach the
+    /// window library.
+    bool takeCloseRequest();
+
+    /// Whether the window made here has the keyboard focus, as of the last
+    /// read of the connection (takePictureLoss, takeCloseRequest or
+    /// sampleDevices read it). The server is asked only when the focus may
+    /// have moved since it was last asked (the window gained or lost it), so
+    /// asking every frame costs no request. False without a window.
+    bool hasFocus();
+    /// Reads which keys are down and which pointer buttons are held on the
+    /// whole server, in one request each, for wasKeyDown and wasButtonDown to
+    /// answer from. False, with nothing down, when not open.
+    bool sampleDevices();
+    /// Whether the key was down at the last sampleDevices: any key that the
+    /// engine translates (letters, digits, F1 to F12, arrows and the named
+    /// keys of vl::Key); false for others.
+    bool wasKeyDown(sf::Keyboard::Key key) const;
+    /// Whether the left, right or middle button was held at the last
+    /// sampleDevices; false for other buttons.
+    bool wasButtonDown(sf::Mouse::Button button) const;
 
   private:
+    /// Takes every event that has come in into the fields below: those
+    /// already read, and with read_connection those one read of the
+    /// connection brings.
+    void readNews(bool read_connection);
+    void takeEvent(const _XEvent& event);
     bool hasWindowManager() const;
     void setSizeLimits(sf::WindowHandle window, const sf::IntRect& area, bool fixed) const;
     /// Whether the window manager marks the watched window hidden.
@@ -77,6 +106,15 @@ class DesktopConnection {
     bool unmapped = false;
     bool minimised = false;
     bool covered = false;
+    bool picture_lost = false;
+    bool close_requested = false;
+    /// focused holds the server's last answer, until a focus event says the
+    /// answer may have changed.
+    bool focus_known = false;
+    bool focused = false;
+    /// One bit for each key code, as the server gives them.
+    std::array<char, 32> keys_down{};
+    unsigned int buttons_down = 0;
 };
 
 /// The top-left corner of a window of the given size centred on the monitor;

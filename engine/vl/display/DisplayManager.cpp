@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "vl/display/presentKeepingBackBuffer.h"
 #include "vl/world/WorldManager.h"
 
 namespace vl {
@@ -178,6 +179,8 @@ void DisplayManager::fitToWindow() {
     window->setView(view);
     // A resized back buffer holds whatever the driver left in it.
     window->clear(kWindowBackgroundColor);
+    back_buffer_spent = false;
+    back_buffer_shown = false;
     ink = InkMap(layout.width, layout.height);
     const unsigned new_glyph_size = std::max(
         1u, static_cast<unsigned>(std::lround(static_cast<float>(glyph_size) * layout.scale)));
@@ -199,7 +202,7 @@ void DisplayManager::fitToWindow() {
 }
 
 bool DisplayManager::takeCloseRequest() const {
-    return window && desktop && desktop->takeCloseRequest(window->getSystemHandle());
+    return window && desktop && desktop->takeCloseRequest();
 }
 
 Vector DisplayManager::windowToPicture(int x, int y) const {
@@ -244,6 +247,12 @@ int DisplayManager::drawText(Vector position, const std::string& text, Color col
 
 void DisplayManager::flushPendingCells() {
     frame_begun = true;
+    back_buffer_shown = false;
+    if (back_buffer_spent) {
+        window->clear(kWindowBackgroundColor);
+        ink.clear();
+        back_buffer_spent = false;
+    }
     if (!font || drawn_cells == frame_cells.size()) {
         return;
     }
@@ -286,10 +295,7 @@ void DisplayManager::presentFrame() {
     }
     const ShownPicture::Clock::time_point now = ShownPicture::Clock::now();
     if (frameNeedsDrawing(now)) {
-        flushPendingCells();
-        window->display();
-        window->clear(sf::Color(0, 0, 0, 255));
-        ink.clear();
+        presentPicture();
         shown.presented(frame_cells, now);
         if (frame_cut) {
             shown.forget();
@@ -299,6 +305,24 @@ void DisplayManager::presentFrame() {
     drawn_cells = 0;
     frame_begun = false;
     frame_cut = false;
+}
+
+void DisplayManager::presentPicture() {
+    // When only the picture's age calls for presenting it (the frame is the
+    // picture shown, and the window system has not touched the window), the
+    // back buffer is shown without being given up, and later such presents
+    // need no drawing.
+    const bool only_aged = skip_unchanged_frames && !frame_begun && !frame_cut &&
+                           !shown.isRecovering() && shown.shows(frame_cells);
+    if (only_aged && back_buffer_shown && presentKeepingBackBuffer(*window)) {
+        return;
+    }
+    flushPendingCells();
+    back_buffer_shown = only_aged && presentKeepingBackBuffer(*window);
+    if (!back_buffer_shown) {
+        window->display();
+    }
+    back_buffer_spent = true;
 }
 
 bool DisplayManager::frameNeedsDrawing(ShownPicture::Clock::time_point now) {

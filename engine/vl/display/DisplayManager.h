@@ -87,6 +87,9 @@ class DisplayManager : public Manager {
     const std::string& getTitle() const { return title; }
     /// The open window, owned by the display; null before start-up or without a display.
     sf::RenderWindow* getWindow() const { return window.get(); }
+    /// The display's own connection to the window system, which made the
+    /// window and watches it; owned by the display, null whenever getWindow is.
+    DesktopConnection* getDesktop() const { return window ? desktop.get() : nullptr; }
     /// The window's width in pixels: 1024.
     int getHorizontalPixels() const { return horizontal_pixels; }
     /// The window's height in pixels: 768.
@@ -129,7 +132,10 @@ class DisplayManager : public Manager {
     /// drawn anew, whatever the cells, for two frames after the window system
     /// may have spoilt it (exposed, resized, focused, shown again, fullscreen
     /// switched) and at least every ShownPicture::kMaxPictureAge while seen.
-    /// Off, every frame is drawn and presented.
+    /// Where the GL driver can present without giving up the back buffer, a
+    /// picture presented again only for its age is drawn the first time and
+    /// then shown from the back buffer as it is. Off, every frame is drawn and
+    /// presented.
     void setSkipUnchangedFrames(bool on) { skip_unchanged_frames = on; }
     /// Whether unchanged and unseen frames are skipped.
     bool isSkippingUnchangedFrames() const { return skip_unchanged_frames; }
@@ -148,8 +154,11 @@ class DisplayManager : public Manager {
   private:
     DisplayManager();
 
-    /// Draws the frame's cells not yet drawn into the back buffer.
+    /// Draws the frame's cells not yet drawn into the back buffer, clearing
+    /// it first when it still holds the last presented frame.
     void flushPendingCells();
+    /// Draws the frame where it needs drawing and presents it.
+    void presentPicture();
     /// Whether presentFrame must draw and present the frame gathered so far.
     bool frameNeedsDrawing(ShownPicture::Clock::time_point now);
     /// Makes the window, names it and puts it in its place; -1 with
@@ -193,6 +202,12 @@ class DisplayManager : public Manager {
     bool frame_cut = false;
     bool skip_unchanged_frames = true;
     ShownPicture shown;
+    /// Whether the back buffer still holds a presented frame, to be cleared
+    /// before the next one is drawn in it.
+    bool back_buffer_spent = false;
+    /// Whether the back buffer holds the shown picture, kept through its
+    /// present, so that presenting it again needs no drawing.
+    bool back_buffer_shown = false;
     CellBatch pending_cells;
     InkMap ink{horizontal_pixels, vertical_pixels};
     Color glyph_color = kDefaultColor;

@@ -3,7 +3,7 @@
 namespace vl {
 
 bool ShownPicture::needsDrawing(const std::vector<FrameCell>& frame, Clock::time_point now) const {
-    return frames_to_draw > 0 || now - drawn_at >= kMaxPictureAge || frame != cells;
+    return frames_to_draw > 0 || now - drawn_at >= kMaxPictureAge || !shows(frame);
 }
 
 void ShownPicture::presented(std::vector<FrameCell>& frame, Clock::time_point now) {

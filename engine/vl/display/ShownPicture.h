@@ -30,9 +30,13 @@ class ShownPicture {
     /// Whether presenting a frame of these cells at now would change what the
     /// window shows, or the picture must be drawn anew anyway.
     bool needsDrawing(const std::vector<FrameCell>& frame, Clock::time_point now) const;
+    /// Whether the frame's cells are those last presented, in the same order.
+    bool shows(const std::vector<FrameCell>& frame) const { return frame == cells; }
     /// A frame of these cells was drawn and presented at now. The cells are
     /// taken over; frame is left with the old picture's, to be reused.
     void presented(std::vector<FrameCell>& frame, Clock::time_point now);
+    /// Whether frames are still being drawn because the picture was lost.
+    bool isRecovering() const { return frames_to_draw > 0; }
     /// The window may no longer show the picture: the next
     /// kFramesDrawnAfterLoss frames are drawn whatever they hold.
     void forget() { frames_to_draw = kFramesDrawnAfterLoss; }

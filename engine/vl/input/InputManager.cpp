@@ -93,22 +93,31 @@ void handleWindowEvent(const sf::Event& event, bool read_devices) {
     }
 }
 
-void broadcastHeldKeys() {
+void broadcastHeld(const DesktopConnection& devices) {
+    InputManager& input = InputManager::getInstance();
     for (const HeldKey& held : kHeldKeys) {
-        if (sf::Keyboard::isKeyPressed(held.code)) {
-            const EventKeyboard keyboard(held.key, KeyAction::Held);
-            InputManager::getInstance().broadcastInput(keyboard);
+        if (devices.wasKeyDown(held.code)) {
+            input.broadcastInput(EventKeyboard(held.key, KeyAction::Held));
+        }
+    }
+    for (const HeldButton& held : kHeldButtons) {
+        if (devices.wasButtonDown(held.code)) {
+            input.broadcastInput(EventMouse(MouseAction::Held, held.button, Vector(0, 0)));
         }
     }
 }
 
-void broadcastHeldButtons() {
-    for (const HeldButton& held : kHeldButtons) {
-        if (sf::Mouse::isButtonPressed(held.code)) {
-            const EventMouse mouse(MouseAction::Held, held.button, Vector(0, 0));
-            InputManager::getInstance().broadcastInput(mouse);
-        }
+// The devices as sampled now, or null when they are not the game's: without a
+// window, or while another window has the keyboard focus (keys typed into
+// another application must not walk the player). The focus is asked again
+// after the sample, whose answer comes after any focus change before it.
+DesktopConnection* sampledDevices() {
+    DesktopConnection* devices = DisplayManager::getInstance().getDesktop();
+    if (devices == nullptr || !devices->hasFocus() || !devices->sampleDevices() ||
+        !devices->hasFocus()) {
+        return nullptr;
     }
+    return devices;
 }
 
 Key offsetKey(Key first, int offset) {
@@ -166,11 +175,13 @@ void InputManager::pollInput() {
     if (DisplayManager::getInstance().takeCloseRequest() && game.isFinishOnClose()) {
         game.setFinished(true);
     }
-    if (replaying || !hasFocus()) {
+    if (replaying) {
         return;
     }
-    broadcastHeldKeys();
-    broadcastHeldButtons();
+    const DesktopConnection* devices = sampledDevices();
+    if (devices != nullptr) {
+        broadcastHeld(*devices);
+    }
 }
 
 void InputManager::broadcastInput(const Event& event) {
@@ -181,22 +192,19 @@ void InputManager::broadcastInput(const Event& event) {
 }
 
 bool InputManager::hasFocus() const {
-    // SFML's key and button queries open an X display of their own and abort
-    // the process where none can be opened, and they sample the keyboard and
-    // mouse of the whole X server: keys typed into another application would
-    // walk the player. Asked each time rather than followed through focus
-    // events, so the answer holds from the moment the focus changes.
-    return isStarted() && window != nullptr && window->hasFocus();
+    DesktopConnection* devices = DisplayManager::getInstance().getDesktop();
+    return isStarted() && window != nullptr && devices != nullptr && devices->hasFocus();
 }
 
 bool InputManager::isKeyDown(Key key) const {
     if (key == Key::Undefined || !hasFocus()) {
         return false;
     }
+    const DesktopConnection* devices = sampledDevices();
     for (int code = 0; code < sf::Keyboard::KeyCount; ++code) {
         const auto sf_key = static_cast<sf::Keyboard::Key>(code);
         if (translateKey(sf_key) == key) {
-            return sf::Keyboard::isKeyPressed(sf_key);
+            return devices != nullptr && devices->wasKeyDown(sf_key);
         }
     }
     return false;
@@ -206,9 +214,10 @@ bool InputManager::isButtonDown(MouseButton button) const {
     if (!hasFocus()) {
         return false;
     }
+    const DesktopConnection* devices = sampledDevices();
     for (const HeldButton& known : kHeldButtons) {
         if (known.button == button) {
-            return sf::Mouse::isButtonPressed(known.code);
+            return devices != nullptr && devices->wasButtonDown(known.code);
         }
     }
     return false;
