@@ -29,9 +29,17 @@ bool measureShare(const std::string& name, const std::string& what,
     bool counting = false;
     BenchClock::time_point wall_mark;
     double cpu_mark = 0;
+    // The sound threads' share is taken over the whole span of the counted
+    // frames: they work at the same pace whatever the frames hold.
+    BenchClock::time_point first_counted;
+    double sound_at_first = -1;
     new LoopProbe([&] {
         const BenchClock::time_point wall = BenchClock::now();
         const double cpu = processCpuSeconds();
+        if (counting && sound_at_first < 0) {
+            first_counted = wall_mark;
+            sound_at_first = soundThreadsCpuSeconds();
+        }
         if (counting) {
             const double wall_ms = millisecondsBetween(wall_mark, wall);
             const double cpu_ms = (cpu - cpu_mark) * 1000;
@@ -46,11 +54,15 @@ bool measureShare(const std::string& name, const std::string& what,
         return counted_wall < kMeasuredSeconds * 1000 && ++loop_frames < kFrameLimit;
     });
     vl::GameManager::getInstance().run();
+    const double sound_share = 100 * (soundThreadsCpuSeconds() - sound_at_first) /
+                               (millisecondsBetween(first_counted, BenchClock::now()) / 1000);
     stopRealGame();
-    char note[160];
-    std::snprintf(note, sizeof note, "%s: %.2f s of CPU in %.2f s = %.2f %% of one core",
+    char note[200];
+    std::snprintf(note, sizeof note,
+                  "%s: %.2f s of CPU in %.2f s = %.2f %% of one core, %.2f %% of it on the "
+                  "sound threads",
                   what.c_str(), counted_cpu / 1000, counted_wall / 1000,
-                  100 * counted_cpu / counted_wall);
+                  100 * counted_cpu / counted_wall, sound_share);
     printFigure(name, frames, "%", note);
     return counted_wall >= kMeasuredSeconds * 1000;
 }

@@ -338,6 +338,7 @@ void DesktopConnection::takeEvent(const XEvent& event) {
         case FocusIn:
         case FocusOut:
             focus_known = false;
+            focus_moved = true;
             picture_lost = picture_lost || event.type == FocusIn;
             break;
         case MapNotify:
@@ -381,6 +382,13 @@ bool DesktopConnection::hasFocus() {
         focus_known = true;
     }
     return focused;
+}
+
+bool DesktopConnection::takeFocusMove() {
+    readNews(false);
+    const bool moved = focus_moved;
+    focus_moved = false;
+    return moved;
 }
 
 bool DesktopConnection::sampleDevices() {

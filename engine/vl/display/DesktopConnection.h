@@ -78,6 +78,9 @@ class DesktopConnection {
     /// have moved since it was last asked (the window gained or lost it), so
     /// asking every frame costs no request. False without a window.
     bool hasFocus();
+    /// Whether the window gained or lost the keyboard focus since the last
+    /// call, as of the last read of the connection (see hasFocus).
+    bool takeFocusMove();
     /// Reads which keys are down and which pointer buttons are held on the
     /// whole server, in one request each, for wasKeyDown and wasButtonDown to
     /// answer from. False, with nothing down, when not open.
@@ -112,6 +115,7 @@ class DesktopConnection {
     /// answer may have changed.
     bool focus_known = false;
     bool focused = false;
+    bool focus_moved = false;
     /// One bit for each key code, as the server gives them.
     std::array<char, 32> keys_down{};
     unsigned int buttons_down = 0;

@@ -93,18 +93,27 @@ void handleWindowEvent(const sf::Event& event, bool read_devices) {
     }
 }
 
-void broadcastHeld(const DesktopConnection& devices) {
+// Whether any key or button was held.
+bool broadcastHeld(const DesktopConnection& devices) {
     InputManager& input = InputManager::getInstance();
+    bool any = false;
     for (const HeldKey& held : kHeldKeys) {
         if (devices.wasKeyDown(held.code)) {
             input.broadcastInput(EventKeyboard(held.key, KeyAction::Held));
+            any = true;
         }
     }
     for (const HeldButton& held : kHeldButtons) {
         if (devices.wasButtonDown(held.code)) {
             input.broadcastInput(EventMouse(MouseAction::Held, held.button, Vector(0, 0)));
+            any = true;
         }
     }
+    return any;
+}
+
+bool isPress(const sf::Event& event) {
+    return event.type == sf::Event::KeyPressed || event.type == sf::Event::MouseButtonPressed;
 }
 
 // The devices as sampled now, or null when they are not the game's: without a
@@ -148,6 +157,7 @@ int InputManager::startUp() {
     // One key-pressed event per press however long the key is held; holding
     // is reported by sampling instead.
     window->setKeyRepeatEnabled(false);
+    held_possible = true;
     setStarted(true);
     return 0;
 }
@@ -170,6 +180,7 @@ void InputManager::pollInput() {
     sf::Event event;
     while (window->pollEvent(event)) {
         handleWindowEvent(event, !replaying);
+        held_possible = held_possible || isPress(event);
     }
     GameManager& game = GameManager::getInstance();
     if (DisplayManager::getInstance().takeCloseRequest() && game.isFinishOnClose()) {
@@ -178,9 +189,21 @@ void InputManager::pollInput() {
     if (replaying) {
         return;
     }
+    // While the window has the focus, a key or button goes down only with a
+    // press that reaches the window; so once a sample finds none held, the
+    // devices are left unasked (a still screen costs no request to the
+    // server) until a press arrives or the focus moves.
+    DesktopConnection* desktop = DisplayManager::getInstance().getDesktop();
+    if (desktop != nullptr && desktop->takeFocusMove()) {
+        held_possible = true;
+    }
+    if (!held_possible) {
+        return;
+    }
     const DesktopConnection* devices = sampledDevices();
-    if (devices != nullptr) {
-        broadcastHeld(*devices);
+    held_possible = devices != nullptr && broadcastHeld(*devices);
+    if (desktop != nullptr && desktop->takeFocusMove()) {
+        held_possible = true;
     }
 }
 

@@ -58,6 +58,9 @@ class InputManager : public Manager {
     sf::RenderWindow* window = nullptr;
     std::function<void(const Event&)> tap;
     bool replaying = false;
+    /// Whether a key or button may be held: the last sample found one, or a
+    /// press or a move of the focus came since.
+    bool held_possible = true;
 };
 
 /// The engine key for an SFML key code; Undefined for keys the engine lacks.
