@@ -26,8 +26,8 @@ double soundThreadsCpuSeconds() {
     for (const auto& task : std::filesystem::directory_iterator("/proc/self/task")) {
         std::string name;
         std::getline(std::ifstream(task.path() / "comm"), name);
-        const bool drawing = name.find("llvmpipe") != std::string::npos ||
-                             name.find(":disk$") != std::string::npos;
+        const bool drawing =
+            name.find("llvmpipe") != std::string::npos || name.find(":disk$") != std::string::npos;
         double nanoseconds = 0;
         if (task.path().filename() != main_thread && !drawing &&
             std::ifstream(task.path() / "schedstat") >> nanoseconds) {

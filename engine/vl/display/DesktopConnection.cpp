@@ -2,10 +2,10 @@
 
 #include <GL/glx.h>
 #include <X11/Xatom.h>
-#include <X11/keysym.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/Xrandr.h>
+#include <X11/keysym.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -293,17 +293,16 @@ void DesktopConnection::showWindow(sf::WindowHandle window) const {
 }
 
 bool DesktopConnection::takeCloseRequest() {
-    readNews(true);
-    const bool requested = close_requested;
-    close_requested = false;
-    return requested;
+    return takeNews(close_requested, true);
 }
 
 bool DesktopConnection::takePictureLoss() {
-    readNews(true);
-    const bool lost = picture_lost;
-    picture_lost = false;
-    return lost;
+    return takeNews(picture_lost, true);
+}
+
+bool DesktopConnection::takeNews(bool& flag, bool read_connection) {
+    readNews(read_connection);
+    return std::exchange(flag, false);
 }
 
 void DesktopConnection::readNews(bool read_connection) {
@@ -385,10 +384,7 @@ bool DesktopConnection::hasFocus() {
 }
 
 bool DesktopConnection::takeFocusMove() {
-    readNews(false);
-    const bool moved = focus_moved;
-    focus_moved = false;
-    return moved;
+    return takeNews(focus_moved, false);
 }
 
 bool DesktopConnection::sampleDevices() {
@@ -398,14 +394,11 @@ bool DesktopConnection::sampleDevices() {
         return false;
     }
     XQueryKeymap(display, keys_down.data());
-    Window root = None;
-    Window child = None;
-    int root_x = 0;
-    int root_y = 0;
-    int x = 0;
-    int y = 0;
-    XQueryPointer(display, DefaultRootWindow(display), &root, &child, &root_x, &root_y, &x, &y,
-                  &buttons_down);
+    // Only the buttons are wanted; the windows and positions share a place.
+    Window window = None;
+    int position = 0;
+    XQueryPointer(display, DefaultRootWindow(display), &window, &window, &position, &position,
+                  &position, &position, &buttons_down);
     return true;
 }
 

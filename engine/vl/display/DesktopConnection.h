@@ -98,6 +98,8 @@ class DesktopConnection {
     /// already read, and with read_connection those one read of the
     /// connection brings.
     void readNews(bool read_connection);
+    /// The flag as readNews leaves it, cleared.
+    bool takeNews(bool& flag, bool read_connection);
     void takeEvent(const _XEvent& event);
     bool hasWindowManager() const;
     void setSizeLimits(sf::WindowHandle window, const sf::IntRect& area, bool fixed) const;

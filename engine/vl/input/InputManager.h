@@ -25,6 +25,8 @@ class InputManager : public Manager {
 
     /// Drains the window's events, then, only while the window has the
     /// keyboard focus, samples held W, A, S, D and the three mouse buttons.
+    /// Once a sample finds none of them held, the next sample waits for a
+    /// key or button press read from the window or a move of the focus.
     /// Before startUp, and without a window, nothing is read.
     void pollInput();
 
