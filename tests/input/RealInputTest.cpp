@@ -5,6 +5,7 @@
 #include <chrono>
 #include <functional>
 #include <iterator>
+#include <set>
 #include <string>
 #include <thread>
 #include <utility>
@@ -119,6 +120,47 @@ TEST_F(RealInput, KeyPressAndReleaseArriveInOrder) {
     ASSERT_TRUE(xinput::run("key Alt_L"));
     EXPECT_EQ(keys(pollUntilRecorded("key -1 Released")),
               (Records{"key -1 Pressed", "key -1 Released"}));
+}
+
+// Every engine key held down is down for isKeyDown, and up again once let go.
+// Which engine key a cap is, the window's own press event says.
+TEST_F(RealInput, EveryEngineKeyIsDownWhileHeld) {
+    std::vector<std::string> caps = {
+        "space",     "Return",    "Escape",    "Tab",       "Left",        "Right",
+        "Up",        "Down",      "Pause",     "minus",     "equal",       "grave",
+        "period",    "comma",     "slash",     "backslash", "KP_Multiply", "apostrophe",
+        "semicolon", "Control_L", "Control_R", "Shift_L",   "Shift_R",     "BackSpace"};
+    for (char cap = 'a'; cap <= 'z'; ++cap) {
+        caps.emplace_back(1, cap);
+    }
+    for (char cap = '0'; cap <= '9'; ++cap) {
+        caps.emplace_back(1, cap);
+    }
+    for (int f = 1; f <= 12; ++f) {
+        caps.push_back("F" + std::to_string(f));
+    }
+    const auto pressed = [](const std::string& record) {
+        return record.rfind("key ", 0) == 0 && record.find(" Pressed") != std::string::npos;
+    };
+    std::set<int> keys_down;
+    for (const std::string& cap : caps) {
+        SCOPED_TRACE(cap);
+        ASSERT_TRUE(xinput::run("keydown " + cap));
+        const Records records = pollUntil([&](const Records& polled) {
+            return std::any_of(polled.begin(), polled.end(), pressed);
+        });
+        // xdotool holds Control_L with Control_R, and Shift_L with Shift_R.
+        const auto press = std::find_if(records.rbegin(), records.rend(), pressed);
+        ASSERT_NE(press, records.rend());
+        const int key = std::stoi(press->substr(4));
+        EXPECT_TRUE(input().isKeyDown(static_cast<vl::Key>(key)));
+        ASSERT_TRUE(xinput::run("keyup " + cap));
+        pollUntilRecorded("key " + std::to_string(key) + " Released");
+        EXPECT_FALSE(input().isKeyDown(static_cast<vl::Key>(key)));
+        keys_down.insert(key);
+    }
+    EXPECT_EQ(keys_down.size(), caps.size());
+    EXPECT_EQ(keys_down.count(-1), 0u);
 }
 
 // A request to close the window, as from a window manager's close button,
