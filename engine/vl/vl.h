@@ -9,6 +9,7 @@
 #include "vl/display/DisplayManager.h"
 #include "vl/display/ViewObject.h"
 #include "vl/display/drawFrame.h"
+#include "vl/display/toSfColor.h"
 #include "vl/input/EventKeyboard.h"
 #include "vl/input/EventMouse.h"
 #include "vl/input/InputManager.h"

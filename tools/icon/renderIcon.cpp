@@ -4,20 +4,13 @@
 #include FT_FREETYPE_H
 #include FT_OUTLINE_H
 
+#include <vl/display/toSfColor.h>
+
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstddef>
 
 namespace {
-
-// The display's eight colours.
-sf::Color toSfColor(vl::Color color) {
-    static const std::array<sf::Color, 8> kColors = {
-        sf::Color::Black, sf::Color::Red,     sf::Color::Green, sf::Color::Yellow,
-        sf::Color::Blue,  sf::Color::Magenta, sf::Color::Cyan,  sf::Color::White};
-    return kColors[static_cast<std::size_t>(color)];
-}
 
 // A FreeType library with one face open, both released on destruction.
 class OpenFace {
@@ -155,7 +148,7 @@ bool renderIcon(const vl::Frame& frame, vl::Color color, const std::string& font
     }
 
     icon.create(size, size, sf::Color::Black);
-    const sf::Color paint_color = toSfColor(color);
+    const sf::Color paint_color = vl::toSfColor(color);
     for (int row = 0; row < frame.getHeight(); ++row) {
         for (int column = 0; column < frame.getWidth(); ++column) {
             const char character = cellAt(frame, row, column);

@@ -2,7 +2,6 @@
 
 #include <SFML/Graphics/Texture.hpp>
 #include <algorithm>
-#include <array>
 
 PerCellRenderer::PerCellRenderer(sf::RenderWindow& target)
     : window(target), font_loaded(font.loadFromFile(vl::kFontFile)), text("", font, 30) {
@@ -12,9 +11,6 @@ PerCellRenderer::PerCellRenderer(sf::RenderWindow& target)
 }
 
 void PerCellRenderer::drawCell(vl::Vector position, char ch, vl::Color color) {
-    static const std::array<sf::Color, 8> kColors = {
-        sf::Color::Black, sf::Color::Red,     sf::Color::Green, sf::Color::Yellow,
-        sf::Color::Blue,  sf::Color::Magenta, sf::Color::Cyan,  sf::Color::White};
     if (spent) {
         clear();
     }
@@ -30,7 +26,7 @@ void PerCellRenderer::drawCell(vl::Vector position, char ch, vl::Color color) {
     text.setStyle(sf::Text::Bold);
     text.setCharacterSize(2 * static_cast<unsigned>(std::min(width, height)));
     if (color >= vl::Black && color <= vl::White) {
-        text.setFillColor(kColors[static_cast<std::size_t>(color)]);
+        text.setFillColor(vl::toSfColor(color));
     }
     text.setPosition(pixel.x, pixel.y);
     window.draw(text);

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "vl/display/presentKeepingBackBuffer.h"
+#include "vl/display/toSfColor.h"
 #include "vl/world/WorldManager.h"
 
 namespace vl {
@@ -18,13 +19,6 @@ const sf::Color kWindowBackgroundColor = sf::Color::Black;
 
 bool isDrawingColor(Color color) {
     return color >= Black && color <= White;
-}
-
-sf::Color toSfColor(Color color) {
-    static const std::array<sf::Color, 8> kColors = {
-        sf::Color::Black, sf::Color::Red,     sf::Color::Green, sf::Color::Yellow,
-        sf::Color::Blue,  sf::Color::Magenta, sf::Color::Cyan,  sf::Color::White};
-    return kColors[static_cast<std::size_t>(color)];
 }
 
 // sf::Text lays out no glyph for these; a carriage return is skipped outright.
