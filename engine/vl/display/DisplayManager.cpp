@@ -67,10 +67,9 @@ int DisplayManager::startUp() {
     }
     window->setMouseCursorVisible(false);
     window->setVerticalSyncEnabled(true);
+    // Lays the picture out and starts the first frame on black: a new
+    // window's back buffer holds whatever the driver left there.
     fitToWindow();
-    // A new window's back buffer holds whatever the driver left there; the
-    // first frame starts on black like every later one.
-    window->clear(sf::Color(0, 0, 0, 255));
     font = std::make_unique<sf::Font>();
     if (!font->loadFromFile(font_file)) {
         return -1;

@@ -61,22 +61,23 @@ bool collides(Solidness solidness) {
     return solidness != Solidness::Intangible;
 }
 
+// The list's entries in a list of that capacity, which must hold them all.
+ObjectList withCapacity(const ObjectList& list, int capacity) {
+    ObjectList resized(capacity);
+    for (Object* object : list) {
+        resized.insert(object);
+    }
+    return resized;
+}
+
 }  // namespace
 
 int WorldManager::setCapacity(int capacity) {
     if (capacity < 1 || capacity < objects.count()) {
         return -1;
     }
-    ObjectList resized_objects(capacity);
-    ObjectList resized_pending(capacity);
-    for (Object* object : objects) {
-        resized_objects.insert(object);
-    }
-    for (Object* object : pending_deletion) {
-        resized_pending.insert(object);
-    }
-    objects = resized_objects;
-    pending_deletion = resized_pending;
+    objects = withCapacity(objects, capacity);
+    pending_deletion = withCapacity(pending_deletion, capacity);
     return 0;
 }
 
