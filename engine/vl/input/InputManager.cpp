@@ -116,19 +116,6 @@ bool isPress(const sf::Event& event) {
     return event.type == sf::Event::KeyPressed || event.type == sf::Event::MouseButtonPressed;
 }
 
-// The devices as sampled now, or null when they are not the game's: without a
-// window, or while another window has the keyboard focus (keys typed into
-// another application must not walk the player). The focus is asked again
-// after the sample, whose answer comes after any focus change before it.
-DesktopConnection* sampledDevices() {
-    DesktopConnection* devices = DisplayManager::getInstance().getDesktop();
-    if (devices == nullptr || !devices->hasFocus() || !devices->sampleDevices() ||
-        !devices->hasFocus()) {
-        return nullptr;
-    }
-    return devices;
-}
-
 Key offsetKey(Key first, int offset) {
     return static_cast<Key>(static_cast<int32_t>(first) + offset);
 }
@@ -173,7 +160,7 @@ void InputManager::shutDown() {
 
 void InputManager::pollInput() {
     // Nothing is read, not even the held keys, unless the display's window
-    // exists (see hasFocus).
+    // exists (see sampleDevices).
     if (!isStarted() || window == nullptr) {
         return;
     }
@@ -200,7 +187,7 @@ void InputManager::pollInput() {
     if (!held_possible) {
         return;
     }
-    const DesktopConnection* devices = sampledDevices();
+    const DesktopConnection* devices = sampleDevices();
     held_possible = devices != nullptr && broadcastHeld(*devices);
     if (desktop != nullptr && desktop->takeFocusMove()) {
         held_possible = true;
@@ -214,16 +201,22 @@ void InputManager::broadcastInput(const Event& event) {
     broadcast(&event);
 }
 
-bool InputManager::hasFocus() const {
+const DesktopConnection* InputManager::sampleDevices() const {
     DesktopConnection* devices = DisplayManager::getInstance().getDesktop();
-    return isStarted() && window != nullptr && devices != nullptr && devices->hasFocus();
+    // The focus is asked again after the sample, whose answer comes after
+    // any focus change before it.
+    if (!isStarted() || window == nullptr || devices == nullptr || !devices->hasFocus() ||
+        !devices->sampleDevices() || !devices->hasFocus()) {
+        return nullptr;
+    }
+    return devices;
 }
 
 bool InputManager::isKeyDown(Key key) const {
-    if (key == Key::Undefined || !hasFocus()) {
+    if (key == Key::Undefined) {
         return false;
     }
-    const DesktopConnection* devices = sampledDevices();
+    const DesktopConnection* devices = sampleDevices();
     for (int code = 0; code < sf::Keyboard::KeyCount; ++code) {
         const auto sf_key = static_cast<sf::Keyboard::Key>(code);
         if (translateKey(sf_key) == key) {
@@ -234,10 +227,7 @@ bool InputManager::isKeyDown(Key key) const {
 }
 
 bool InputManager::isButtonDown(MouseButton button) const {
-    if (!hasFocus()) {
-        return false;
-    }
-    const DesktopConnection* devices = sampledDevices();
+    const DesktopConnection* devices = sampleDevices();
     for (const HeldButton& known : kHeldButtons) {
         if (known.button == button) {
             return devices != nullptr && devices->wasButtonDown(known.code);

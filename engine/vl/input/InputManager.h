@@ -10,6 +10,8 @@
 
 namespace vl {
 
+class DesktopConnection;
+
 /// Turns the window's keyboard and mouse activity into engine events once per
 /// frame and broadcasts them to every object.
 class InputManager : public Manager {
@@ -53,9 +55,11 @@ class InputManager : public Manager {
 
   private:
     InputManager();
-    /// Whether the keyboard and mouse may be asked: they belong to the whole X
-    /// server, so only while the window has the focus are they the game's.
-    bool hasFocus() const;
+    /// The keyboard and mouse as sampled now, or null when they are not the
+    /// game's: before startUp, without a window, or while another window has
+    /// the keyboard focus (they belong to the whole X server, and keys typed
+    /// into another application must not walk the player).
+    const DesktopConnection* sampleDevices() const;
 
     sf::RenderWindow* window = nullptr;
     std::function<void(const Event&)> tap;
