@@ -133,6 +133,13 @@ sf::Image readShownPixels(unsigned long window, sf::IntRect area) {
         return image;
     }
     const auto handle = static_cast<::Window>(window);
+    // Reading a window that is not mapped yet, or no longer, is an X error,
+    // which would end the test program.
+    XWindowAttributes attributes{};
+    if (XGetWindowAttributes(display.get(), handle, &attributes) == 0 ||
+        attributes.map_state != IsViewable) {
+        return image;
+    }
     const int screen = DefaultScreen(display.get());
     ::Window child = 0;
     int left = 0;

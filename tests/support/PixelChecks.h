@@ -30,7 +30,7 @@ void savePicture(const sf::Image& image, const std::string& name);
 // Reads what the X server shows of an area of the window with that X id: the
 // presented frame, as opposed to the back buffer that captureFrame reads.
 // Where another window covers it the result is that window's pixels. An empty
-// image when the area is not wholly on the screen.
+// image when the window is not mapped or the area is not wholly on the screen.
 sf::Image readShownPixels(unsigned long window, sf::IntRect area);
 // The screen's size in pixels; (0, 0) without an X display.
 sf::Vector2u screenSize();
