@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -184,16 +186,29 @@ TEST(Program, FindsItsFilesFromAnyFolderAndExplainsWhatKeepsItFromStarting) {
 // without a sound card: the library and the sound system below it both fail
 // to open it, loudly. A game with sounds says so in one line and plays in
 // silence; a program with none never asks for the device and says nothing.
+// A device that never opens (here an output file nobody reads) is given up
+// after five seconds, and the game plays on in silence.
 TEST(Program, WithoutAnAudioDeviceSaysSoInOneLineOnlyWhenSoundIsUsed) {
-    const std::string settings =
-        writeTestFile("alsoft.conf", "drivers = alsa\n[alsa]\ndevice = vl-no-such-device\n");
-    const std::string environment =
-        "env -u ALSOFT_DRIVERS -u ALSOFT_LOGLEVEL ALSOFT_CONF=" + settings + " ";
-    EXPECT_EQ(runToEscape(kRunFolder, environment + kVelloc, "^Velloc$"),
-              "vl: no audio device; playing without sound\nexit 0\n");
-    EXPECT_EQ(runToEscape(kRunFolder + "/sprites", environment + kTool + " show player-spr.txt",
-                          "^vl-sprite player-spr.txt$"),
-              "exit 0\n");
+    const std::string fifo = testFolder() + "/unread.wav";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const struct {
+        std::string settings;
+        std::string line;
+    } kDevices[] = {
+        {"drivers = alsa\n[alsa]\ndevice = vl-no-such-device\n",
+         "vl: no audio device; playing without sound\n"},
+        {"drivers = wave\n[wave]\nfile = " + fifo + "\n",
+         "vl: the audio device did not open within 5 seconds; playing without sound\n"},
+    };
+    for (const auto& device : kDevices) {
+        const std::string environment = "env -u ALSOFT_DRIVERS -u ALSOFT_LOGLEVEL ALSOFT_CONF=" +
+                                        writeTestFile("alsoft.conf", device.settings) + " ";
+        EXPECT_EQ(runToEscape(kRunFolder, environment + kVelloc, "^Velloc$"),
+                  device.line + "exit 0\n");
+        EXPECT_EQ(runToEscape(kRunFolder + "/sprites", environment + kTool + " show player-spr.txt",
+                              "^vl-sprite player-spr.txt$"),
+                  "exit 0\n");
+    }
 }
 
 // A copy of Velloc's run folder without the program, in the test's folder.

@@ -10,9 +10,11 @@ namespace vl {
 /// the environment sets ALSOFT_LOGLEVEL (the library's own log is switched off
 /// otherwise). When none opens, the engine prints one line, "vl: no audio
 /// device; playing without sound", and gives the library its silent output:
-/// sounds and music then load and play unheard. Later calls return the first
-/// answer and change nothing. Also true when no child process can be made to
-/// ask.
+/// sounds and music then load and play unheard. A device that has not opened
+/// within 5 seconds is given up the same way, with the line "vl: the audio
+/// device did not open within 5 seconds; playing without sound", so a device
+/// that blocks cannot stop the game. Later calls return the first answer and
+/// change nothing. Also true when no child process can be made to ask.
 bool findAudioDevice();
 
 /// Makes the audio play unheard, with no device asked for and nothing printed,
