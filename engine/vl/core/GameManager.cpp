@@ -39,6 +39,8 @@ GameManager& GameManager::getInstance() {
 
 int GameManager::startUp() {
     finished = false;
+    // Before the window, whose GL driver may start threads of its own.
+    prepareAudioQuestion();
     const int display = DisplayManager::getInstance().startUp();
     const int world = WorldManager::getInstance().startUp();
     const int input = InputManager::getInstance().startUp();

@@ -3,6 +3,7 @@
 #include <alc.h>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -24,25 +25,81 @@ constexpr int kDeviceAnswerMs = 5000;
 
 enum class DeviceAnswer { Opens, Fails, None };
 
-// Waits for the child to end, at most kDeviceAnswerMs: the child holds
-// the write end of the pipe whose read end is given, so the read end reports
-// an end of file when the child ends. A child still running then is killed.
-DeviceAnswer awaitChild(pid_t child, int read_end) {
+// A child process that asks for the device once it is told to: one byte
+// on its socket, 'q' to discard the audio library's messages or 'l' to let
+// them through. The socket reaches its end of file when the child ends.
+struct Asker {
+    pid_t pid = -1;
+    int socket = -1;
+};
+
+Asker waiting_asker;
+
+[[noreturn]] void askForDevice(bool discard_messages) {
+    if (discard_messages) {
+        setenv("ALSOFT_LOGLEVEL", "0", 1);
+        const int nowhere = open("/dev/null", O_WRONLY);
+        dup2(nowhere, STDERR_FILENO);
+    }
+    ALCdevice* device = alcOpenDevice(nullptr);
+    if (device != nullptr) {
+        alcCloseDevice(device);
+    }
+    // Without the parent's exit handlers and stream buffers.
+    _exit(device != nullptr ? 0 : 1);
+}
+
+// The library reads its settings once, at its first use, and keeps the
+// device backend it chose then; one that found no device cannot be pointed at
+// its silent output afterwards, and on its way the sound system below it
+// prints messages nothing turns off. So the question is asked in a child
+// process, which exits with 0 when a device opened. A child that is never
+// asked ends when the parent closes its end of the socket, or ends itself.
+Asker forkAsker() {
+    int ends[2];
+    if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0) {
+        return {};
+    }
+    const pid_t child = fork();
+    if (child < 0) {
+        close(ends[0]);
+        close(ends[1]);
+        return {};
+    }
+    if (child == 0) {
+        close(ends[0]);
+        char order = 0;
+        ssize_t got = 0;
+        do {
+            got = read(ends[1], &order, 1);
+        } while (got < 0 && errno == EINTR);
+        if (got != 1) {
+            _exit(2);
+        }
+        askForDevice(order == 'q');
+    }
+    close(ends[1]);
+    return {child, ends[0]};
+}
+
+// Waits for the child to end, at most kDeviceAnswerMs; a child still running
+// then is killed.
+DeviceAnswer awaitAnswer(const Asker& asker) {
     const auto deadline =
         std::chrono::steady_clock::now() + std::chrono::milliseconds(kDeviceAnswerMs);
-    pollfd ended{read_end, POLLIN, 0};
+    pollfd ended{asker.socket, POLLIN, 0};
     int ready = 0;
     do {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
             deadline - std::chrono::steady_clock::now());
         ready = poll(&ended, 1, static_cast<int>(std::max<long long>(0, left.count())));
     } while (ready < 0 && errno == EINTR);
-    close(read_end);
+    close(asker.socket);
     if (ready == 0) {
-        kill(child, SIGKILL);
+        kill(asker.pid, SIGKILL);
     }
     int status = 0;
-    while (waitpid(child, &status, 0) < 0) {
+    while (waitpid(asker.pid, &status, 0) < 0) {
         if (errno != EINTR) {
             return DeviceAnswer::Opens;
         }
@@ -54,36 +111,36 @@ DeviceAnswer awaitChild(pid_t child, int read_end) {
                                                          : DeviceAnswer::Fails;
 }
 
-// The library reads its settings once, at its first use, and keeps the
-// device backend it chose then; one that found no device cannot be pointed at
-// its silent output afterwards, and on its way the sound system below it
-// prints messages nothing turns off. So the question is asked in a child
-// process, which exits with 0 when a device opened.
+// Lets a waiting child go unasked and collects it.
+void dismissAsker(Asker& asker) {
+    if (asker.pid > 0) {
+        close(asker.socket);
+        while (waitpid(asker.pid, nullptr, 0) < 0 && errno == EINTR) {
+        }
+    }
+    asker = {};
+}
+
+// Sends the child its order; false when the child is gone.
+bool tell(const Asker& asker, bool discard_messages) {
+    const char order = discard_messages ? 'q' : 'l';
+    return asker.pid > 0 && send(asker.socket, &order, 1, MSG_NOSIGNAL) == 1;
+}
+
+// Asks the waiting child, or one made now when none waits or the waiting one
+// is gone. Where no child can be made, the device is taken to open.
 DeviceAnswer askDeviceInChild(bool discard_messages) {
-    int ends[2];
-    if (pipe2(ends, O_CLOEXEC) != 0) {
-        return DeviceAnswer::Opens;
-    }
-    const pid_t child = fork();
-    if (child < 0) {
-        close(ends[0]);
-        close(ends[1]);
-        return DeviceAnswer::Opens;
-    }
-    if (child == 0) {
-        if (discard_messages) {
-            const int nowhere = open("/dev/null", O_WRONLY);
-            dup2(nowhere, STDERR_FILENO);
+    Asker asker = waiting_asker;
+    waiting_asker = {};
+    if (!tell(asker, discard_messages)) {
+        dismissAsker(asker);
+        asker = forkAsker();
+        if (!tell(asker, discard_messages)) {
+            dismissAsker(asker);
+            return DeviceAnswer::Opens;
         }
-        ALCdevice* device = alcOpenDevice(nullptr);
-        if (device != nullptr) {
-            alcCloseDevice(device);
-        }
-        // Without the parent's exit handlers and stream buffers.
-        _exit(device != nullptr ? 0 : 1);
     }
-    close(ends[1]);
-    return awaitChild(child, ends[0]);
+    return awaitAnswer(asker);
 }
 
 enum class AudioChoice { Undecided, Device, Silent };
@@ -119,8 +176,15 @@ bool findAudioDevice() {
     return audio_choice == AudioChoice::Device;
 }
 
+void prepareAudioQuestion() {
+    if (audio_choice == AudioChoice::Undecided && waiting_asker.pid < 0) {
+        waiting_asker = forkAsker();
+    }
+}
+
 void chooseSilentAudio() {
     if (audio_choice == AudioChoice::Undecided) {
+        dismissAsker(waiting_asker);
         selectSilentOutput();
     }
 }
