@@ -75,7 +75,8 @@ installed=yes
 $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${packages[0]}"
 is_installed || fail "apt-get did not install velloc"
 dpkg -L velloc >"$work/files"
-for file in /usr/bin/velloc /usr/share/velloc/vl-font.ttf /usr/share/velloc/icon.png \
+for file in /usr/bin/velloc /usr/share/velloc/vl-font.ttf /usr/share/velloc/vl-font-licence.txt \
+    /usr/share/velloc/icon.png \
     /usr/share/velloc/sprites/player-spr.txt /usr/share/velloc/sounds/gunshot.wav \
     /usr/share/velloc/music/music.wav /usr/share/applications/velloc.desktop \
     /usr/share/icons/hicolor/64x64/apps/velloc.png /usr/share/icons/hicolor/128x128/apps/velloc.png; do

@@ -36,7 +36,8 @@ cmake --build "$work/engine" -j "$jobs"
 cmake --install "$work/engine" --prefix "$prefix"
 for file in lib/libvl.a include/vl/vl.h include/vl/world/Object.h \
     lib/cmake/vl/vlConfig.cmake lib/cmake/vl/vlConfigVersion.cmake \
-    lib/cmake/vl/vlTargets.cmake lib/cmake/vl/vlRunFolder.cmake share/vl/vl-font.ttf bin/vl-sprite; do
+    lib/cmake/vl/vlTargets.cmake lib/cmake/vl/vlRunFolder.cmake share/vl/vl-font.ttf \
+    share/vl/vl-font-licence.txt bin/vl-sprite; do
     test -f "$prefix/$file" || { echo "The install lacks $file" >&2; exit 1; }
 done
 
