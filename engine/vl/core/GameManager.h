@@ -23,7 +23,9 @@ class GameManager : public Manager {
 
     /// Starts display, world, input and resources, in that order, and sizes the
     /// world and its view to the display's 82 × 24 cells, also when one of
-    /// them failed. -1 when any of them failed.
+    /// them failed. First, before the window's driver can start threads, it
+    /// makes the child process that will ask for a sound device
+    /// (prepareAudioQuestion). -1 when any of them failed.
     int startUp() override;
     /// Starts the world and resources but no window, no input and no audio
     /// device, with the world and its view sized as startUp sizes them, so

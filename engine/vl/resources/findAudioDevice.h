@@ -17,14 +17,14 @@ namespace vl {
 /// change nothing. Also true when no child process can be made to ask.
 bool findAudioDevice();
 
-/// Makes, while the program still runs a single thread, the child process that
-/// findAudioDevice will ask, so that the question is not asked from a copy of
-/// a process whose other threads (the GL driver's, the sound library's) may
-/// have held a lock at the copy. The child waits, asking nothing, and ends
-/// with the program or when the answer is settled without it.
-/// GameManager::startUp calls it before opening the window; without it,
-/// findAudioDevice makes the child when it asks. Does nothing once the
-/// answer is known or a child waits.
+/// Makes now the child process that findAudioDevice will ask, so that the
+/// question is not asked from a copy of a process whose other threads (the GL
+/// driver's, the sound library's) may hold a lock at the copy; call it while
+/// the program runs a single thread. The child keeps the environment of this
+/// moment, waits asking nothing, and ends with the program or when the answer
+/// is settled without it. GameManager::startUp calls it before opening the
+/// window; without it, findAudioDevice makes the child when it asks. Does
+/// nothing once the answer is known or a child waits.
 void prepareAudioQuestion();
 
 /// Makes the audio play unheard, with no device asked for and nothing printed,
