@@ -1,6 +1,7 @@
 # What the program scripts share, sourced by them: a folder of the script's
-# own, checks that count, waits with a deadline and X servers of their own.
-# Set name before sourcing it.
+# own, checks that count, waits with a deadline, X servers of their own and
+# velloc started on them. Set name (and velloc, for startVelloc) before
+# sourcing it.
 set -u
 work=$(mktemp -d "${TMPDIR:-/tmp}/vl-$name-XXXXXX")
 trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
@@ -38,6 +39,21 @@ startServer() {
 stopServer() {
     kill "$server" 2>/dev/null
     wait "$server" 2>/dev/null
+}
+
+# Starts $velloc with the arguments, its output in $work/output, waits for its
+# window and sets program and window.
+startVelloc() {
+    "$velloc" "$@" >"$work/output" 2>&1 &
+    program=$!
+    window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Velloc$' 2>/dev/null | head -n1)
+}
+
+# Waits up to ten seconds for the velloc startVelloc started to end, ending it
+# then; its exit status.
+awaitVelloc() {
+    timeout 10 tail --pid="$program" -f /dev/null || kill "$program" 2>/dev/null
+    wait "$program"
 }
 
 # The closing line, and the script's exit status.

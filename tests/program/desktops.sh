@@ -12,17 +12,9 @@ windowPlace() {  # window: "X,Y WIDTHxHEIGHT"
     xdotool getwindowgeometry "$1" | awk '/Position/ {p = $2} /Geometry/ {g = $2} END {print p, g}'
 }
 
-# Starts velloc with the arguments, waits for its window and sets window.
-startVelloc() {
-    "$velloc" "$@" >"$work/output" 2>&1 &
-    program=$!
-    window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Velloc$' 2>/dev/null | head -n1)
-}
-
 quitVelloc() {
     xdotool windowfocus --sync "$window" key Escape 2>/dev/null
-    timeout 10 tail --pid="$program" -f /dev/null || kill "$program" 2>/dev/null
-    wait "$program"
+    awaitVelloc
     expect "velloc's exit after Escape" "0" "$?"
 }
 

@@ -52,14 +52,11 @@ expect "a missing file" "velloc: $work/missing: cannot be opened / exit 1" \
 
 # A session played by hand through a real window, recorded and replayed.
 startServer -screen 0 1280x1024x24
-"$velloc" --record "$work/played" >/dev/null 2>&1 &
-program=$!
-window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Velloc$' | head -n1)
+startVelloc --record "$work/played"
 xdotool windowfocus --sync "$window" mousemove --window "$window" 600 300 key p
 xdotool mousemove --window "$window" 700 200 click 1 keydown d sleep 0.3 keyup d
 xdotool mousedown 1 sleep 0.5 mouseup 1 key Escape sleep 0.3 key Escape
-timeout 10 tail --pid="$program" -f /dev/null || kill "$program" 2>/dev/null
-wait "$program"
+awaitVelloc
 expect "the played session's exit" "0" "$?"
 frames=$(tail -n1 "$work/played" | cut -d' ' -f2)
 expect "the played session, fast and headless" "velloc: $frames frames, final score 0, ok / exit 0" \
@@ -68,14 +65,11 @@ expect "the played session, paced in a window" "velloc: $frames frames, final sc
     "$("$velloc" --replay "$work/played" 2>&1) / exit $?"
 
 # A recording that cannot be written in full says so, and the exit is 1.
-"$velloc" --record /dev/full >"$work/full-output" 2>&1 &
-program=$!
-window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Velloc$' | head -n1)
+startVelloc --record /dev/full
 xdotool windowfocus --sync "$window" key Escape
-timeout 10 tail --pid="$program" -f /dev/null || kill "$program" 2>/dev/null
-wait "$program"
+awaitVelloc
 status=$?
 expect "a recording onto a full disk" "vl: the recording could not be written in full / exit 1" \
-    "$(cat "$work/full-output") / exit $status"
+    "$(cat "$work/output") / exit $status"
 
 finish
