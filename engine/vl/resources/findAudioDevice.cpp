@@ -82,6 +82,17 @@ Asker forkAsker() {
     return {child, ends[0]};
 }
 
+// Collects the ended child, through interruptions; false when it cannot be
+// collected.
+bool collect(pid_t child, int& status) {
+    while (waitpid(child, &status, 0) < 0) {
+        if (errno != EINTR) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // Waits for the child to end, at most kDeviceAnswerMs; a child still running
 // then is killed.
 DeviceAnswer awaitAnswer(const Asker& asker) {
@@ -99,10 +110,8 @@ DeviceAnswer awaitAnswer(const Asker& asker) {
         kill(asker.pid, SIGKILL);
     }
     int status = 0;
-    while (waitpid(asker.pid, &status, 0) < 0) {
-        if (errno != EINTR) {
-            return DeviceAnswer::Opens;
-        }
+    if (!collect(asker.pid, status)) {
+        return DeviceAnswer::Opens;
     }
     if (ready == 0) {
         return DeviceAnswer::None;
@@ -115,8 +124,8 @@ DeviceAnswer awaitAnswer(const Asker& asker) {
 void dismissAsker(Asker& asker) {
     if (asker.pid > 0) {
         close(asker.socket);
-        while (waitpid(asker.pid, nullptr, 0) < 0 && errno == EINTR) {
-        }
+        int status = 0;
+        collect(asker.pid, status);
     }
     asker = {};
 }
