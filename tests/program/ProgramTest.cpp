@@ -43,15 +43,17 @@ std::string outputOf(const std::string& command) {
 }
 
 // Starts program in folder, presses Escape on its window as soon as one
-// titled title shows, and returns the program's stderr and "exit STATUS",
-// with "no Escape pressed" before them when no such window showed in time.
+// titled title shows, and returns the program's stderr and "exit STATUS".
+// A program that did not end well after no Escape could be pressed (no such
+// window showed in time) has "no Escape pressed" before its status.
 // Both waits have a deadline.
 std::string runToEscape(const std::string& folder, const std::string& program,
                         const std::string& title) {
     return outputOf("cd " + folder + " && { timeout 60 " + program +
                     " 2>&1 >/dev/null & timeout 30 xdotool search --sync --onlyvisible --name '" +
-                    title + "' windowfocus --sync key Escape >/dev/null 2>&1 || " +
-                    "echo no Escape pressed; wait $!; echo exit $?; }");
+                    title + "' windowfocus --sync key Escape >/dev/null 2>&1; pressed=$?; " +
+                    "wait $!; status=$?; [ $status = 0 ] || [ $pressed = 0 ] || " +
+                    "echo no Escape pressed; echo exit $status; }");
 }
 
 // Reads the window until its picture passes the check or a deadline passes,
