@@ -28,7 +28,7 @@ TEST(DesktopConnectionTest, ReadsWhatHidesTheWindowAndWhatMaySpoilItsPicture) {
     vl::DesktopConnection desktop;
     const ::Window window = desktop.makeWindow(area, "watched", "vl-tests");
     ASSERT_NE(window, 0u);
-    desktop.showWindow(window);
+    XMapWindow(x.get(), window);
     XSetWindowAttributes attributes{};
     attributes.override_redirect = True;
     attributes.background_pixel = WhitePixel(x.get(), screen);

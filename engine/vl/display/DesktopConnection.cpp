@@ -284,14 +284,6 @@ sf::WindowHandle DesktopConnection::makeWindow(const sf::IntRect& area, const st
     return window;
 }
 
-void DesktopConnection::showWindow(sf::WindowHandle window) const {
-    if (display == nullptr) {
-        return;
-    }
-    XMapWindow(display, window);
-    XSync(display, False);
-}
-
 bool DesktopConnection::takeCloseRequest() {
     return takeNews(close_requested, true);
 }

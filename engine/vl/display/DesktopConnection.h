@@ -49,10 +49,6 @@ class DesktopConnection {
     /// empty or the server refuses.
     sf::WindowHandle makeWindow(const sf::IntRect& area, const std::string& title,
                                 const std::string& window_class);
-    /// Shows the window. Call it once the window library has taken the window
-    /// and chosen the events it reads: a key pressed on a window shown before
-    /// that reaches no one.
-    void showWindow(sf::WindowHandle window) const;
     /// Reads what the window system has done to the window made here since the
     /// last call. True when its picture may have been lost or spoilt: the
     /// window was exposed, mapped, moved or resized, focused, or its

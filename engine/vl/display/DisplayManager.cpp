@@ -91,6 +91,9 @@ int DisplayManager::openWindow() {
             ? desktop->makeWindow(windowed_area, title, program_invocation_short_name)
             : 0;
     if (handle != 0) {
+        // The library chooses the events it reads, then shows the window and
+        // gives it the focus, on one connection and in that order: no key
+        // pressed on the shown window is lost.
         window = std::make_unique<sf::RenderWindow>(handle, sf::ContextSettings());
     }
     if (!window || !window->isOpen()) {
@@ -104,11 +107,6 @@ int DisplayManager::openWindow() {
     if (icon.getSize().x > 0) {
         window->setIcon(icon.getSize().x, icon.getSize().y, icon.getPixelsPtr());
     }
-    // A question on the library's own connection, answered only once the
-    // server has read everything the library sent before it: its choice of
-    // events among them. Only then may a key reach the window.
-    window->getPosition();
-    desktop->showWindow(handle);
     if (fullscreen) {
         desktop->setFullscreen(window->getSystemHandle(), true, windowed_area);
     }
