@@ -36,7 +36,9 @@ constexpr long kSourceApplication = 1;
 
 // What the display watches of its window: whatever may spoil or hide its
 // picture, and the focus. The window's close requests come to this connection
-// too.
+// too. Never keys: the X server hands a key press to a second client that
+// watches it with a release of the same time before it, as it marks a repeat,
+// and the window library, told to give one press per hold, drops both.
 constexpr long kWatchedEvents = ExposureMask | VisibilityChangeMask | StructureNotifyMask |
                                 FocusChangeMask | PropertyChangeMask;
 
