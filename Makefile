@@ -9,11 +9,11 @@ JOBS ?= $(shell nproc)
 # when its last client leaves.
 XVFB_SCREEN := -screen 0 1280x1024x24 -noreset
 
-# Building: compiler, CMake, SFML and X11 headers (RandR's finds the primary
-# monitor), FreeType to draw the icon; playing: the font and the
+# Building: compiler, CMake, SFML and X11 headers (RandR's and Xinerama's
+# find the monitor), FreeType to draw the icon; playing: the font and the
 # software GL driver for machines without another.
-RUN_PACKAGES := build-essential cmake libsfml-dev libx11-dev libxrandr-dev libfreetype-dev \
-	fonts-inconsolata libgl1-mesa-dri
+RUN_PACKAGES := build-essential cmake libsfml-dev libx11-dev libxrandr-dev libxinerama-dev \
+	libfreetype-dev fonts-inconsolata libgl1-mesa-dri
 # The engine asks OpenAL, under SFML's audio, whether a sound device opens.
 RUN_PACKAGES += libopenal-dev
 # The tests: GoogleTest, a virtual X server (xvfb-run needs xauth), xdotool to

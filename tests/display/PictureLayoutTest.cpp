@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <vl/display/DesktopConnection.h>
 #include <vl/display/PictureLayout.h>
+#include <vl/platform/WindowPlacement.h>
 
 namespace {
 
@@ -34,28 +34,41 @@ TEST(PictureLayout, FillsTheWindowAsFarAsItsShapeAllows) {
     }
 }
 
-// A window lands centred on the monitor, wholly on it when the monitor is
-// large enough, and at the monitor's edge in a direction where it is not.
-TEST(WindowPlacement, CentresOnTheMonitorOrStartsAtItsEdge) {
+// A window opens at the largest scale up to the one asked for whose window,
+// frame included, fits the work area, centred there; where none fits, smaller
+// in the picture's shape.
+TEST(WindowPlacement, FitsTheWorkAreaFrameIncludedAtTheLargestScale) {
     struct Case {
-        sf::IntRect monitor;
-        sf::Vector2i window;
-        sf::Vector2i corner;
+        sf::IntRect work_area;
+        vl::FrameMargins frame;
+        int asked_scale, scale;
+        sf::Vector2i size, corner;
     };
+    const vl::FrameMargins none;
+    const vl::FrameMargins titled{1, 20, 1, 5};
     const Case cases[] = {
-        {{0, 0, 1024, 768}, {1024, 768}, {0, 0}},
-        {{0, 0, 1920, 1080}, {1024, 768}, {448, 156}},
-        {{0, 0, 3840, 1080}, {1024, 768}, {1408, 156}},
-        {{0, 0, 3440, 1440}, {1024, 768}, {1208, 336}},
-        {{0, 0, 3840, 2160}, {2048, 1536}, {896, 312}},
-        {{0, 0, 800, 600}, {1024, 768}, {0, 0}},
-        {{0, 0, 1280, 720}, {1024, 768}, {128, 0}},
-        {{1920, 0, 2560, 1440}, {1024, 768}, {2688, 336}},
+        {{0, 0, 1920, 1080}, none, 1, 1, {1024, 768}, {448, 156}},
+        {{0, 0, 1920, 1080}, titled, 1, 1, {1024, 768}, {447, 143}},
+        {{0, 0, 1024, 768}, none, 1, 1, {1024, 768}, {0, 0}},
+        {{0, 0, 1024, 768}, titled, 1, 1, {990, 743}, {16, 0}},
+        {{0, 0, 1366, 768}, titled, 1, 1, {990, 743}, {187, 0}},
+        {{0, 0, 1920, 1080}, titled, 2, 1, {1024, 768}, {447, 143}},
+        {{0, 0, 3840, 2160}, none, 2, 2, {2048, 1536}, {896, 312}},
+        {{0, 0, 3840, 2160}, none, 4, 2, {2048, 1536}, {896, 312}},
+        {{0, 0, 4096, 3072}, none, 4, 4, {4096, 3072}, {0, 0}},
+        {{1920, 0, 2560, 1440}, none, 1, 1, {1024, 768}, {2688, 336}},
+        {{0, 32, 1280, 720}, titled, 1, 1, {926, 695}, {176, 32}},
+        {{0, 0, 0, 0}, titled, 3, 1, {1024, 768}, {0, 0}},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(vl::centredCorner(c.monitor, c.window), c.corner)
-            << c.monitor.left << "," << c.monitor.top << " " << c.monitor.width << " x "
-            << c.monitor.height;
+        const vl::WindowPlacement placement =
+            vl::placeWindow(c.work_area, c.frame, sf::Vector2i(1024, 768), c.asked_scale);
+        SCOPED_TRACE(std::to_string(c.work_area.width) + " x " +
+                     std::to_string(c.work_area.height) + " at scale " +
+                     std::to_string(c.asked_scale));
+        EXPECT_EQ(placement.scale, c.scale);
+        EXPECT_EQ(placement.size, c.size);
+        EXPECT_EQ(placement.frame_corner, c.corner);
     }
 }
 

@@ -33,27 +33,82 @@ placement 1024x768x24 "0,0 1024x768"
 placement 1920x1080x24 "448,156 1024x768"
 placement 3840x1080x24 "1408,156 1024x768"
 placement 3440x1440x24 "1208,336 1024x768"
-placement 800x600x24 "0,0 1024x768"
+placement 800x600x24 "0,0 800x600"
 placement 3840x2160x24 "896,312 2048x1536" --scale 2
 VL_SCALE=2 placement 2560x1600x24 "256,32 2048x1536"
+# A scale that does not fit is lowered to the largest that does, in one line.
+placement 1920x1080x24 "448,156 1024x768" --scale 2
+expect "the scale lowered on 1920x1080" \
+    "vl: the window does not fit the screen at scale 2; it opens at scale 1" "$(cat "$work/output")"
+
+startManager() {
+    "$1" >/dev/null 2>&1 &
+    # The client list comes last in a window manager's start: a window
+    # shown before it may not be taken in.
+    waitFor sh -c 'xprop -root _NET_CLIENT_LIST | grep -q WINDOW' || echo "FAIL: $1 did not start"
+}
+
+# Whether the window, with its frame, lies wholly on a screen of that size.
+# xwininfo, as xdotool counts a frame's offset twice.
+whollyOn() {  # width height
+    local x y width height left right top bottom
+    read -r x y width height < <(xwininfo -id "$window" |
+        awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
+             /Width/ {w = $2} /Height/ {h = $2} END {print x, y, w, h}')
+    read -r left right top bottom < <(xprop -id "$window" _NET_FRAME_EXTENTS |
+        awk -F' = ' '/=/ {gsub(",", ""); print $2; exit} END {if (!NR) print "0 0 0 0"}')
+    [ $((x - ${left:-0})) -ge 0 ] && [ $((y - ${top:-0})) -ge 0 ] &&
+        [ $((x + width + ${right:-0})) -le "$1" ] && [ $((y + height + ${bottom:-0})) -le "$2" ] &&
+        echo yes
+}
+
+# Laptop screens with a window manager's title bar: the window is made
+# smaller so that all of the picture shows.
+for screen in 1024x768 1366x768; do
+    startServer -screen 0 "${screen}x24"
+    startManager openbox
+    startVelloc
+    expect "whole window with openbox on $screen" "yes" "$(whollyOn ${screen/x/ })"
+    quitVelloc
+    stopServer
+done
+
+# A window manager's close request is ignored, and its pings are answered:
+# the window is never marked as not responding.
+startServer -screen 0 1280x1024x24
+startManager openbox
+startVelloc
+xdotool windowfocus --sync "$window" key alt+F4 2>/dev/null
+notResponding() { xprop -id "$window" _NET_WM_VISIBLE_NAME | grep -q "Not Responding"; }
+# The window manager gives up on a silent window after a few seconds.
+for _ in $(seq 120); do notResponding && break; sleep 0.05; done
+expect "Velloc not marked as not responding 6 s after a close request" "no" \
+    "$(notResponding && echo yes || echo no)"
+quitVelloc
+stopServer
+
+# A window destroyed or a client killed from outside ends the game with one line.
+for way in windowclose windowkill; do
+    startServer -screen 0 1280x1024x24
+    startVelloc
+    xdotool "$way" "$window"
+    awaitVelloc
+    status=$?
+    expect "velloc after xdotool $way" "velloc: the window was closed from outside / exit 1" \
+        "$(cat "$work/output") / exit $status"
+    stopServer
+done
 
 # F11 fills the screen and gives the window back its place, without a window
 # manager and with one that frames it.
 for manager in none openbox; do
     startServer -screen 0 1920x1080x24
     if [ "$manager" != none ]; then
-        "$manager" >/dev/null 2>&1 &
-        # The client list comes last in a window manager's start: a window
-        # shown before it may not be taken in.
-        waitFor sh -c 'xprop -root _NET_CLIENT_LIST | grep -q WINDOW' ||
-            echo "FAIL: $manager did not start"
+        startManager "$manager"
     fi
     startVelloc
     windowed=$(windowPlace "$window")
-    read -r x y width height < <(echo "$windowed" | tr ',x' '  ')
-    expect "window wholly on screen with $manager" "yes" \
-        "$([ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $((x + width)) -le 1920 ] &&
-            [ $((y + height)) -le 1080 ] && echo yes)"
+    expect "window wholly on screen with $manager" "yes" "$(whollyOn 1920 1080)"
     xdotool windowfocus --sync "$window" key F11 2>/dev/null
     waitFor test "$(windowPlace "$window")" == "0,0 1920x1080"
     expect "fullscreen with $manager" "0,0 1920x1080" "$(windowPlace "$window")"

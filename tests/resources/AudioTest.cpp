@@ -63,6 +63,8 @@ TEST(Audio, SoundTableFindsByLabelAndRefusesWhenFull) {
     EXPECT_EQ(resources.getSound("Blip"), nullptr);
     EXPECT_EQ(resources.getSound("blip "), nullptr);
 
+    // Sounds are heard once the device has been found.
+    ASSERT_TRUE(vl::findAudioDevice());
     vl::playSound("never-loaded");
     EXPECT_FALSE(blip->isPlaying());
     vl::playSound("blip");

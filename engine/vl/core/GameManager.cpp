@@ -9,6 +9,7 @@
 #include "vl/core/frameSummary.h"
 #include "vl/display/DisplayManager.h"
 #include "vl/input/InputManager.h"
+#include "vl/platform/programFiles.h"
 #include "vl/resources/ResourceManager.h"
 #include "vl/resources/findAudioDevice.h"
 #include "vl/world/EventStep.h"
@@ -78,6 +79,7 @@ void GameManager::shutDown() {
 
 void GameManager::runFrame() {
     InputManager::getInstance().pollInput();
+    ResourceManager::getInstance().startWaitingAudio();
     if (replaying && !replayInput()) {
         return;
     }
@@ -103,6 +105,8 @@ void GameManager::runFrame() {
 }
 
 int GameManager::run() {
+    // By now a game has loaded its sounds, if it has any.
+    dismissAudioQuestion();
     Clock clock(TimeSource::Real);
     while (!finished) {
         clock.restart();
@@ -123,7 +127,11 @@ int GameManager::run() {
     }
     InputManager::getInstance().setInputTap(nullptr);
     const int recorded = finishRecording();
-    return replay_problem.empty() && recorded == 0 ? 0 : -1;
+    const bool window_lost = DisplayManager::getInstance().isWindowLost();
+    if (window_lost) {
+        std::cerr << programName() << ": the window was closed from outside\n";
+    }
+    return replay_problem.empty() && recorded == 0 && !window_lost ? 0 : -1;
 }
 
 int GameManager::startRecording(const std::string& path, const std::string& game_name) {

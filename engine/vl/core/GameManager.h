@@ -41,7 +41,9 @@ class GameManager : public Manager {
     /// until the game is finished at the end of a frame, or a replay ends.
     /// Returns at once when it is finished already. Then closes a recording.
     /// 0, or -1 when a replay diverged or its file is bad (getReplayProblem),
-    /// or a recording could not be written in full.
+    /// a recording could not be written in full, or the window was destroyed
+    /// from outside, which ends the game with the line "PROGRAM: the window
+    /// was closed from outside".
     int run();
     /// Everything one frame does except the pacing sleep: input (or the
     /// replay's), the step event, the world's update, the recording's or the

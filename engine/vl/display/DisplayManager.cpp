@@ -1,13 +1,11 @@
 #include "vl/display/DisplayManager.h"
 
-#include <errno.h>
-
 #include <SFML/Graphics/Texture.hpp>
 #include <SFML/System/String.hpp>
 #include <algorithm>
 #include <cmath>
+#include <iostream>
 
-#include "vl/display/presentKeepingBackBuffer.h"
 #include "vl/display/toSfColor.h"
 #include "vl/world/WorldManager.h"
 
@@ -42,7 +40,7 @@ DisplayManager::DisplayManager()
 }
 
 DisplayManager::~DisplayManager() {
-    // The window lives on the desktop connection: its GL context goes first.
+    // The window lives on the platform's connection: its GL context goes first.
     // Closing, the window library unhides the cursor over the window through
     // a connection of its own, which the server may read after this one; that
     // connection is synced and closed with the library's last GL resource, the
@@ -50,7 +48,7 @@ DisplayManager::~DisplayManager() {
     // program.
     window.reset();
     font.reset();
-    desktop.reset();
+    platform.reset();
 }
 
 DisplayManager& DisplayManager::getInstance() {
@@ -82,33 +80,31 @@ int DisplayManager::startUp() {
 int DisplayManager::openWindow() {
     // The window library ends the program when it cannot reach an X server,
     // and crashes where it finds no GL to draw with, so both are asked first.
-    desktop = std::make_unique<DesktopConnection>();
-    start_up_problem = desktop->missingSupport();
-    const sf::Vector2i size(scale * horizontal_pixels, scale * vertical_pixels);
-    windowed_area = sf::IntRect(centredCorner(desktop->primaryMonitor(), size), size);
-    const sf::WindowHandle handle =
-        start_up_problem.empty()
-            ? desktop->makeWindow(windowed_area, title, program_invocation_short_name)
-            : 0;
-    if (handle != 0) {
-        // The library chooses the events it reads, then shows the window and
-        // gives it the focus, on one connection and in that order: no key
-        // pressed on the shown window is lost.
-        window = std::make_unique<sf::RenderWindow>(handle, sf::ContextSettings());
+    platform = makePlatform();
+    start_up_problem = platform->missingSupport();
+    if (start_up_problem.empty()) {
+        OpenedWindow opened = platform->openWindow(
+            WindowRequest{sf::Vector2i(horizontal_pixels, vertical_pixels), scale, title});
+        window = std::move(opened.window);
+        windowed_area = opened.area;
+        if (window && opened.scale != scale) {
+            std::cerr << "vl: the window does not fit the screen at scale " << scale
+                      << "; it opens at scale " << opened.scale << '\n';
+            scale = opened.scale;
+        }
     }
-    if (!window || !window->isOpen()) {
+    if (!window) {
         if (start_up_problem.empty()) {
             start_up_problem = "the window system refused the window";
         }
-        window.reset();
-        desktop.reset();
+        platform.reset();
         return -1;
     }
     if (icon.getSize().x > 0) {
         window->setIcon(icon.getSize().x, icon.getSize().y, icon.getPixelsPtr());
     }
     if (fullscreen) {
-        desktop->setFullscreen(window->getSystemHandle(), true, windowed_area);
+        platform->setFullscreen(*window, true, windowed_area);
     }
     return 0;
 }
@@ -132,8 +128,8 @@ void DisplayManager::setFullscreen(bool on) {
         return;
     }
     fullscreen = on;
-    if (window && desktop) {
-        desktop->setFullscreen(window->getSystemHandle(), on, windowed_area);
+    if (window && platform) {
+        platform->setFullscreen(*window, on, windowed_area);
         shown.forget();
     }
 }
@@ -193,7 +189,7 @@ void DisplayManager::fitToWindow() {
 }
 
 bool DisplayManager::takeCloseRequest() const {
-    return window && desktop && desktop->takeCloseRequest();
+    return window && platform && platform->takeCloseRequest();
 }
 
 Vector DisplayManager::windowToPicture(int x, int y) const {
@@ -305,11 +301,11 @@ void DisplayManager::presentPicture() {
     // need no drawing.
     const bool only_aged = skip_unchanged_frames && !frame_begun && !frame_cut &&
                            !shown.isRecovering() && shown.shows(frame_cells);
-    if (only_aged && back_buffer_shown && presentKeepingBackBuffer(*window)) {
+    if (only_aged && back_buffer_shown && platform->presentKeepingBackBuffer(*window)) {
         return;
     }
     flushPendingCells();
-    back_buffer_shown = only_aged && presentKeepingBackBuffer(*window);
+    back_buffer_shown = only_aged && platform->presentKeepingBackBuffer(*window);
     if (!back_buffer_shown) {
         window->display();
     }
@@ -318,13 +314,13 @@ void DisplayManager::presentPicture() {
 
 bool DisplayManager::frameNeedsDrawing(ShownPicture::Clock::time_point now) {
     // Read every frame, so that the window system's news does not pile up.
-    if (desktop && desktop->takePictureLoss()) {
+    if (platform && platform->takePictureLoss()) {
         shown.forget();
     }
     if (!skip_unchanged_frames || frame_begun) {
         return true;
     }
-    if (desktop && desktop->isHidden()) {
+    if (platform && platform->isHidden()) {
         return false;
     }
     return shown.needsDrawing(frame_cells, now);

@@ -13,11 +13,11 @@
 #include "vl/core/Manager.h"
 #include "vl/display/CellBatch.h"
 #include "vl/display/CellRecord.h"
-#include "vl/display/DesktopConnection.h"
 #include "vl/display/FrameCell.h"
 #include "vl/display/InkMap.h"
 #include "vl/display/PictureLayout.h"
 #include "vl/display/ShownPicture.h"
+#include "vl/platform/Platform.h"
 #include "vl/resources/Color.h"
 #include "vl/world/Vector.h"
 
@@ -54,20 +54,23 @@ class DisplayManager : public Manager {
     static DisplayManager& getInstance();
     ~DisplayManager() override;
 
-    /// Opens the window, centred on the primary monitor (at its top-left corner
-    /// when the monitor is smaller), and loads the font. -1 when no window can
-    /// be made (getStartUpProblem says why; nothing is made) or the font cannot
-    /// be loaded (the window stays).
+    /// Opens the window, with its frame, inside the work area of the monitor
+    /// it opens on, centred there, and loads the font. A scale that does not
+    /// fit is lowered to the largest that does, with one line saying so; where
+    /// even scale 1 does not fit, the window is made smaller and the picture
+    /// drawn smaller to fit. -1 when no window can be made (getStartUpProblem
+    /// says why; nothing is made) or the font cannot be loaded (the window stays).
     int startUp() override;
     /// Why the last start-up made no window, such as "the X server has no GLX
     /// extension"; empty when a window was made.
     const std::string& getStartUpProblem() const { return start_up_problem; }
 
     /// The window opens at scale × 1024 × 768 pixels, with the picture drawn
-    /// that many times larger. Takes effect at the next start-up. -1, and no
-    /// change, for a scale outside 1 to kMaxWindowScale.
+    /// that many times larger, where that fits the screen. Takes effect at the
+    /// next start-up. -1, and no change, for a scale outside 1 to kMaxWindowScale.
     int setScale(int new_scale);
-    /// The scale the window opens at: 1 unless a game sets another.
+    /// The scale the window opens at: 1 unless a game sets another; after
+    /// start-up, the one it opened at.
     int getScale() const { return scale; }
     /// Fills the primary monitor with the window, or gives it back its size and
     /// place. Before start-up, the window opens that way. The picture follows
@@ -87,9 +90,13 @@ class DisplayManager : public Manager {
     const std::string& getTitle() const { return title; }
     /// The open window, owned by the display; null before start-up or without a display.
     sf::RenderWindow* getWindow() const { return window.get(); }
-    /// The display's own connection to the window system, which made the
-    /// window and watches it; owned by the display, null whenever getWindow is.
-    DesktopConnection* getDesktop() const { return window ? desktop.get() : nullptr; }
+    /// What the engine asks of the operating and window system beyond the
+    /// window library; it made the window and watches it. Owned by the display,
+    /// null whenever getWindow is.
+    Platform* getPlatform() const { return window ? platform.get() : nullptr; }
+    /// Whether the window was destroyed by someone else (a window manager's
+    /// kill, another program): the game loop then ends the game.
+    bool isWindowLost() const { return window && platform && platform->isWindowLost(); }
     /// The window's width in pixels: 1024.
     int getHorizontalPixels() const { return horizontal_pixels; }
     /// The window's height in pixels: 768.
@@ -112,7 +119,9 @@ class DisplayManager : public Manager {
     Vector windowToPicture(int x, int y) const;
 
     /// Draws one character on an opaque black cell at a world position. A colour
-    /// outside the eight keeps the colour last used. -1 without window or font.
+    /// outside the eight keeps the colour last used. -1 before start-up or
+    /// without a window; after a font that failed to load, 0 with the cells
+    /// drawn black and no glyphs.
     int drawCell(Vector position, char ch, Color color);
     /// Draws a text centred on position, one cell per character.
     int drawText(Vector position, const std::string& text, Color color);
@@ -171,7 +180,7 @@ class DisplayManager : public Manager {
 
     std::unique_ptr<sf::Font> font;
     std::unique_ptr<sf::RenderWindow> window;
-    std::unique_ptr<DesktopConnection> desktop;
+    std::unique_ptr<Platform> platform;
     std::string start_up_problem;
     int scale = 1;
     bool fullscreen = false;

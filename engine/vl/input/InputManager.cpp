@@ -6,24 +6,15 @@
 #include "vl/core/GameManager.h"
 #include "vl/display/DisplayManager.h"
 #include "vl/input/EventMouse.h"
+#include "vl/input/KeyName.h"
 #include "vl/world/WorldManager.h"
 
 namespace vl {
 
 namespace {
 
-struct HeldKey {
-    sf::Keyboard::Key code;
-    Key key;
-};
-
 // The player walks on these; no other key is reported as held.
-constexpr HeldKey kHeldKeys[] = {
-    {sf::Keyboard::W, Key::W},
-    {sf::Keyboard::A, Key::A},
-    {sf::Keyboard::S, Key::S},
-    {sf::Keyboard::D, Key::D},
-};
+constexpr Key kHeldKeys[] = {Key::W, Key::A, Key::S, Key::D};
 
 struct HeldButton {
     sf::Mouse::Button code;
@@ -56,6 +47,7 @@ void broadcastButtonEvent(const sf::Event::MouseButtonEvent& button, MouseAction
 // The keyboard and mouse are read only when read_devices is set; a resize is
 // always followed.
 void handleWindowEvent(const sf::Event& event, bool read_devices) {
+    DisplayManager::getInstance().getPlatform()->noteWindowEvent(event);
     if (event.type == sf::Event::Resized) {
         DisplayManager::getInstance().fitToWindow();
         return;
@@ -94,17 +86,17 @@ void handleWindowEvent(const sf::Event& event, bool read_devices) {
 }
 
 // Whether any key or button was held.
-bool broadcastHeld(const DesktopConnection& devices) {
+bool broadcastHeld(const Platform& devices) {
     InputManager& input = InputManager::getInstance();
     bool any = false;
-    for (const HeldKey& held : kHeldKeys) {
-        if (devices.wasKeyDown(held.code)) {
-            input.broadcastInput(EventKeyboard(held.key, KeyAction::Held));
+    for (const Key held : kHeldKeys) {
+        if (devices.wasKeyDown(held)) {
+            input.broadcastInput(EventKeyboard(held, KeyAction::Held));
             any = true;
         }
     }
     for (const HeldButton& held : kHeldButtons) {
-        if (devices.wasButtonDown(held.code)) {
+        if (devices.wasButtonDown(held.button)) {
             input.broadcastInput(EventMouse(MouseAction::Held, held.button, Vector(0, 0)));
             any = true;
         }
@@ -114,10 +106,6 @@ bool broadcastHeld(const DesktopConnection& devices) {
 
 bool isPress(const sf::Event& event) {
     return event.type == sf::Event::KeyPressed || event.type == sf::Event::MouseButtonPressed;
-}
-
-Key offsetKey(Key first, int offset) {
-    return static_cast<Key>(static_cast<int32_t>(first) + offset);
 }
 
 }  // namespace
@@ -173,6 +161,10 @@ void InputManager::pollInput() {
     if (DisplayManager::getInstance().takeCloseRequest() && game.isFinishOnClose()) {
         game.setFinished(true);
     }
+    if (DisplayManager::getInstance().isWindowLost()) {
+        game.setFinished(true);
+        return;
+    }
     if (replaying) {
         return;
     }
@@ -180,14 +172,14 @@ void InputManager::pollInput() {
     // press that reaches the window; so once a sample finds none held, the
     // devices are left unasked (a still screen costs no request to the
     // server) until a press arrives or the focus moves.
-    DesktopConnection* desktop = DisplayManager::getInstance().getDesktop();
+    Platform* desktop = DisplayManager::getInstance().getPlatform();
     if (desktop != nullptr && desktop->takeFocusMove()) {
         held_possible = true;
     }
     if (!held_possible) {
         return;
     }
-    const DesktopConnection* devices = sampleDevices();
+    const Platform* devices = sampleDevices();
     held_possible = devices != nullptr && broadcastHeld(*devices);
     if (desktop != nullptr && desktop->takeFocusMove()) {
         held_possible = true;
@@ -201,8 +193,8 @@ void InputManager::broadcastInput(const Event& event) {
     broadcast(&event);
 }
 
-const DesktopConnection* InputManager::sampleDevices() const {
-    DesktopConnection* devices = DisplayManager::getInstance().getDesktop();
+const Platform* InputManager::sampleDevices() const {
+    Platform* devices = DisplayManager::getInstance().getPlatform();
     // The focus is asked again after the sample, whose answer comes after
     // any focus change before it.
     if (!isStarted() || window == nullptr || devices == nullptr || !devices->hasFocus() ||
@@ -213,94 +205,22 @@ const DesktopConnection* InputManager::sampleDevices() const {
 }
 
 bool InputManager::isKeyDown(Key key) const {
-    if (key == Key::Undefined) {
-        return false;
-    }
-    const DesktopConnection* devices = sampleDevices();
-    for (int code = 0; code < sf::Keyboard::KeyCount; ++code) {
-        const auto sf_key = static_cast<sf::Keyboard::Key>(code);
-        if (translateKey(sf_key) == key) {
-            return devices != nullptr && devices->wasKeyDown(sf_key);
-        }
-    }
-    return false;
+    const Platform* devices = findKeyName(key) != nullptr ? sampleDevices() : nullptr;
+    return devices != nullptr && devices->wasKeyDown(key);
 }
 
 bool InputManager::isButtonDown(MouseButton button) const {
-    const DesktopConnection* devices = sampleDevices();
-    for (const HeldButton& known : kHeldButtons) {
-        if (known.button == button) {
-            return devices != nullptr && devices->wasButtonDown(known.code);
-        }
-    }
-    return false;
+    const Platform* devices = button != MouseButton::Undefined ? sampleDevices() : nullptr;
+    return devices != nullptr && devices->wasButtonDown(button);
 }
 
 Key translateKey(sf::Keyboard::Key code) {
-    const int value = static_cast<int>(code);
-    if (value >= sf::Keyboard::A && value <= sf::Keyboard::Z) {
-        return offsetKey(Key::A, value - sf::Keyboard::A);
+    for (const KeyName& name : kKeyNames) {
+        if (name.sf_key == code) {
+            return name.key;
+        }
     }
-    if (value >= sf::Keyboard::Num1 && value <= sf::Keyboard::Num9) {
-        return offsetKey(Key::Num1, value - sf::Keyboard::Num1);
-    }
-    if (value >= sf::Keyboard::F1 && value <= sf::Keyboard::F12) {
-        return offsetKey(Key::F1, value - sf::Keyboard::F1);
-    }
-    switch (value) {
-        case sf::Keyboard::Num0:
-            return Key::Num0;
-        case sf::Keyboard::Space:
-            return Key::Space;
-        case sf::Keyboard::Enter:
-            return Key::Enter;
-        case sf::Keyboard::Escape:
-            return Key::Escape;
-        case sf::Keyboard::Tab:
-            return Key::Tab;
-        case sf::Keyboard::Left:
-            return Key::ArrowLeft;
-        case sf::Keyboard::Right:
-            return Key::ArrowRight;
-        case sf::Keyboard::Up:
-            return Key::ArrowUp;
-        case sf::Keyboard::Down:
-            return Key::ArrowDown;
-        case sf::Keyboard::Pause:
-            return Key::Pause;
-        case sf::Keyboard::Hyphen:
-            return Key::Hyphen;
-        case sf::Keyboard::Equal:
-            return Key::Equal;
-        case sf::Keyboard::Tilde:
-            return Key::Tilde;
-        case sf::Keyboard::Period:
-            return Key::Period;
-        case sf::Keyboard::Comma:
-            return Key::Comma;
-        case sf::Keyboard::Slash:
-            return Key::Slash;
-        case sf::Keyboard::Backslash:
-            return Key::Backslash;
-        case sf::Keyboard::Multiply:
-            return Key::Multiply;
-        case sf::Keyboard::Quote:
-            return Key::Quote;
-        case sf::Keyboard::Semicolon:
-            return Key::Semicolon;
-        case sf::Keyboard::LControl:
-            return Key::LControl;
-        case sf::Keyboard::RControl:
-            return Key::RControl;
-        case sf::Keyboard::LShift:
-            return Key::LShift;
-        case sf::Keyboard::RShift:
-            return Key::RShift;
-        case sf::Keyboard::Backspace:
-            return Key::Backspace;
-        default:
-            return Key::Undefined;
-    }
+    return Key::Undefined;
 }
 
 }  // namespace vl

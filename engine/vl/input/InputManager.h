@@ -10,7 +10,7 @@
 
 namespace vl {
 
-class DesktopConnection;
+class Platform;
 
 /// Turns the window's keyboard and mouse activity into engine events once per
 /// frame and broadcasts them to every object.
@@ -57,9 +57,9 @@ class InputManager : public Manager {
     InputManager();
     /// The keyboard and mouse as sampled now, or null when they are not the
     /// game's: before startUp, without a window, or while another window has
-    /// the keyboard focus (they belong to the whole X server, and keys typed
+    /// the keyboard focus (they belong to the whole desktop, and keys typed
     /// into another application must not walk the player).
-    const DesktopConnection* sampleDevices() const;
+    const Platform* sampleDevices() const;
 
     sf::RenderWindow* window = nullptr;
     std::function<void(const Event&)> tap;

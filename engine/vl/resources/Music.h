@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include <SFML/Audio/Music.hpp>
@@ -14,14 +15,19 @@ class Music {
     Music(const Music&) = delete;
     Music& operator=(const Music&) = delete;
 
-    /// Opens the file for streaming; false when it cannot be opened.
-    bool openFromFile(const std::string& file_name) { return music.openFromFile(file_name); }
-    /// Starts streaming from the start, over and over when loop is true.
+    /// Checks that the file can be streamed; false when it cannot be opened.
+    /// Touches no audio device.
+    bool openFromFile(const std::string& file_name);
+    /// Starts streaming from the start, over and over when loop is true. While
+    /// the device is still being tried (pollAudioDevice), the music waits for
+    /// it and starts when it opens. Without a device nothing is heard.
     void play(bool loop);
-    /// Stops playing; the next play starts from the beginning.
-    void stop() { music.stop(); }
-    /// Whether the music is playing now.
-    bool isPlaying() const { return music.getStatus() == sf::SoundSource::Playing; }
+    /// Starts a play that waited for the device, once it plays.
+    void startWhenHeard();
+    /// Stops playing, or waiting to; the next play starts from the beginning.
+    void stop();
+    /// Whether the music is playing now on a device.
+    bool isPlaying() const;
 
     /// The label the music is found by.
     std::string getLabel() const { return label; }
@@ -29,7 +35,10 @@ class Music {
     void setLabel(std::string new_label) { label = std::move(new_label); }
 
   private:
-    sf::Music music;
+    std::string file;
+    std::unique_ptr<sf::Music> music;
+    bool waiting = false;
+    bool waiting_loop = false;
     std::string label;
 };
 

@@ -40,8 +40,8 @@ int loadAudio(std::array<std::unique_ptr<Entry>, N>& entries, int& count,
     }
     std::unique_ptr<Entry>& slot = entries[static_cast<std::size_t>(count)];
     if (slot == nullptr) {
-        // The audio library opens its device with its first object.
-        findAudioDevice();
+        // The device is tried while the game goes on: sounds and music wait for it.
+        pollAudioDevice();
         slot = std::make_unique<Entry>();
     }
     Entry& entry = *slot;
@@ -59,6 +59,23 @@ int loadAudio(std::array<std::unique_ptr<Entry>, N>& entries, int& count,
 }
 
 }  // namespace
+
+void ResourceManager::startWaitingAudio() {
+    if (audio_settled || sound_count + music_count == 0) {
+        return;
+    }
+    const AudioOutput output = pollAudioDevice();
+    if (output == AudioOutput::Asking) {
+        return;
+    }
+    for (int i = 0; i < sound_count; ++i) {
+        sounds[static_cast<std::size_t>(i)]->startWhenHeard();
+    }
+    for (int i = 0; i < music_count; ++i) {
+        music_entries[static_cast<std::size_t>(i)]->startWhenHeard();
+    }
+    audio_settled = true;
+}
 
 ResourceManager& ResourceManager::getInstance() {
     static ResourceManager instance;

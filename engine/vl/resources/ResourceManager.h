@@ -53,6 +53,11 @@ class ResourceManager : public Manager {
     /// load replaces it.
     const ProblemList& getLoadProblems() const { return load_problems; }
 
+    /// Once the sound device has been found or given up (pollAudioDevice),
+    /// starts the music and looping sounds that waited for it; the game loop
+    /// calls it every frame. Cheap once that is done.
+    void startWaitingAudio();
+
     /// Adds a sprite made elsewhere to the table; -1 for no sprite, and -1 (the
     /// sprite is freed) when the table is full.
     int registerSprite(std::unique_ptr<Sprite> sprite);
@@ -62,12 +67,13 @@ class ResourceManager : public Manager {
 
     std::array<std::unique_ptr<Sprite>, kMaxSprites> sprites;
     int sprite_count = 0;
-    // Made as they are loaded: the first one opens the audio device.
+    // Made as they are loaded: the first one asks for the audio device.
     std::array<std::unique_ptr<Sound>, kMaxSounds> sounds;
     int sound_count = 0;
     std::array<std::unique_ptr<Music>, kMaxMusic> music_entries;
     int music_count = 0;
     ProblemList load_problems;
+    bool audio_settled = false;
 };
 
 /// Plays the sound or music registered under label, if any: a missing asset is

@@ -2,34 +2,51 @@
 
 namespace vl {
 
-/// Readies the audio, once per run, and says whether a sound device plays it:
-/// true when the audio library opens one. The resource manager calls it just
-/// before it makes its first sound or music, so a game with no sound never
-/// touches the audio device; a game may call it earlier to know the answer.
-/// The device is tried in a child process, whose messages are discarded unless
-/// the environment sets ALSOFT_LOGLEVEL (the library's own log is switched off
-/// otherwise). When none opens, the engine prints one line, "vl: no audio
-/// device; playing without sound", and gives the library its silent output:
-/// sounds and music then load and play unheard. A device that has not opened
-/// within 5 seconds is given up the same way, with the line "vl: the audio
-/// device did not open within 5 seconds; playing without sound", so a device
-/// that blocks cannot stop the game. Later calls return the first answer and
-/// change nothing. Also true when no child process can be made to ask.
+/// Where the choice of the audio's output stands.
+enum class AudioOutput {
+    /// Nothing asked yet.
+    Undecided,
+    /// A sound device is being tried; sounds and music wait.
+    Asking,
+    /// A device opened: sounds and music play on it.
+    Device,
+    /// No device: sounds and music load and play unheard, and the audio
+    /// library is never used.
+    Silent,
+};
+
+/// Asks whether a sound device plays the audio, without waiting: the first
+/// call starts the question, later ones take its answer once it has come. The
+/// resource manager calls it when it loads its first sound or music, and
+/// every frame until it is settled, so that the window shows its first
+/// picture while the device is tried. The device is tried away from the game's
+/// process where the platform can (a child process, which also keeps the
+/// audio library's messages off unless the environment sets ALSOFT_LOGLEVEL),
+/// so a device that blocks cannot stop the game. When none opens, the engine
+/// prints one line, "vl: no audio device; playing without sound"; a device that
+/// has not opened within 5 seconds is given up with "vl: the audio device did
+/// not open within 5 seconds; playing without sound".
+AudioOutput pollAudioDevice();
+
+/// The same question, waiting for its answer (at most 5 seconds): true when a
+/// device plays the audio. Later calls return the first answer.
 bool findAudioDevice();
 
-/// Makes now the child process that findAudioDevice will ask, so that the
-/// question is not asked from a copy of a process whose other threads (the GL
-/// driver's, the sound library's) may hold a lock at the copy; call it while
-/// the program runs a single thread. The child keeps the environment of this
-/// moment, waits asking nothing, and ends with the program or when the answer
-/// is settled without it. GameManager::startUp calls it before opening the
-/// window; without it, findAudioDevice makes the child when it asks. Does
-/// nothing once the answer is known or a child waits.
+/// Readies the question while the program runs a single thread, so that it is
+/// not asked from a copy of a process whose other threads (the GL driver's)
+/// may hold a lock at the copy. GameManager::startUp calls it before opening
+/// the window. Does nothing once the question is ready, asked or answered.
 void prepareAudioQuestion();
 
+/// Lets a question readied by prepareAudioQuestion go when nothing has asked
+/// it, so a game without sound leaves the device alone and keeps no waiting
+/// child; GameManager::run calls it before its first frame, by when a game
+/// has loaded its sounds. A sound loaded later asks afresh.
+void dismissAudioQuestion();
+
 /// Makes the audio play unheard, with no device asked for and nothing printed,
-/// unless findAudioDevice has already decided; GameManager::startUpHeadless
-/// calls it. findAudioDevice then returns false.
+/// unless the question is already asked; GameManager::startUpHeadless calls
+/// it. findAudioDevice then returns false.
 void chooseSilentAudio();
 
 }  // namespace vl
