@@ -48,7 +48,7 @@ WITH_DISPLAY :=
 endif
 
 .PHONY: deps-run deps-test configure build run test test-sanitize screenshots bench fuzz memcheck \
-	docs package-check package install-check clean
+	docs package-check package install-check portable-check clean
 
 # $(call install-missing,packages): installs those of the packages that are missing.
 define install-missing
@@ -81,6 +81,19 @@ run: deps-run
 
 test: build
 	cd $(BUILD) && $(WITH_DISPLAY) ctest --output-on-failure -j $(JOBS)
+
+# The engine on its portable platform (the window library alone), in a build
+# of its own: its objects name no X11 or GLX symbol, and every test that does
+# not test the x11 platform's own behaviour passes.
+PORTABLE_BUILD ?= build-portable
+
+portable-check: deps-test
+	cmake -S . -B $(PORTABLE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVL_TESTS=ON \
+		-DVL_PLATFORM=portable $(CMAKE_FLAGS)
+	cmake --build $(PORTABLE_BUILD) -j $(JOBS)
+	@if nm -u $(PORTABLE_BUILD)/engine/libvl.a | grep -E ' (X[A-Z]|glX)'; then \
+		echo "The portable engine uses the X11 or GLX symbols above"; exit 1; fi
+	cd $(PORTABLE_BUILD) && $(WITH_DISPLAY) ctest --output-on-failure -j $(JOBS)
 
 # Mesa unloads its software GL driver when a window closes at exit, and the
 # leak checker then no longer sees the driver's own pointers to what it
@@ -188,4 +201,4 @@ install-check:
 	JOBS=$(JOBS) tools/check-install.sh
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(DOCS_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(DOCS_BUILD) $(PORTABLE_BUILD)

@@ -2,6 +2,7 @@
 
 #include <SFML/Window/Mouse.hpp>
 #include <SFML/Window/VideoMode.hpp>
+#include <cstdlib>
 #include <utility>
 
 #include "vl/input/KeyName.h"
@@ -20,6 +21,16 @@ sf::IntRect desktopArea() {
 }
 
 }  // namespace
+
+std::string PortablePlatform::missingSupport() {
+#ifdef __linux__
+    // There the window library draws through X11 and aborts where it finds none.
+    if (std::getenv("DISPLAY") == nullptr) {
+        return "no X display could be opened";
+    }
+#endif
+    return std::string();
+}
 
 OpenedWindow PortablePlatform::openWindow(const WindowRequest& request) {
     const WindowPlacement placement =

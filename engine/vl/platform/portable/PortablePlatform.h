@@ -13,7 +13,9 @@ namespace vl {
 /// moved and sized to cover the desktop; presenting always swaps.
 class PortablePlatform : public Platform {
   public:
-    std::string missingSupport() override { return std::string(); }
+    /// Empty, except where the window library would end the program for want
+    /// of a display server it needs: on Linux, without DISPLAY.
+    std::string missingSupport() override;
     OpenedWindow openWindow(const WindowRequest& request) override;
     void setFullscreen(sf::RenderWindow& window, bool on, const sf::IntRect& area) override;
     void noteWindowEvent(const sf::Event& event) override;
