@@ -73,6 +73,19 @@ for screen in 1024x768 1366x768; do
     stopServer
 done
 
+# Two monitors as one Xinerama screen, on an Xorg server with dummy heads:
+# the window opens centred on the first.
+: >"$work/display"
+Xorg -displayfd 3 -noreset -nolisten tcp -config "$(dirname "$0")/../data/two-heads.conf" \
+    -logfile "$work/xorg.log" 3>"$work/display" >/dev/null 2>&1 &
+server=$!
+waitFor test -s "$work/display" || echo "FAIL: Xorg with two dummy heads did not start"
+export DISPLAY=":$(cat "$work/display")"
+startVelloc
+expect "window on the first of two Xinerama heads" "448,156 1024x768" "$(windowPlace "$window")"
+quitVelloc
+stopServer
+
 # A window manager's close request is ignored, and its pings are answered:
 # the window is never marked as not responding.
 startServer -screen 0 1280x1024x24
