@@ -14,6 +14,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <thread>
 #include <utility>
@@ -36,8 +37,8 @@ static_assert(kKeyNames[0].x_symbol == XK_space && kKeyNames[2].x_symbol == XK_E
 // connections that arrive meanwhile; a few short waits see it through.
 constexpr int kConnectAttempts = 10;
 constexpr std::chrono::milliseconds kConnectRetryDelay(50);
-// How long a window manager that says it tells a window's frame has to tell it.
-constexpr std::chrono::milliseconds kFrameAnswerTime(500);
+// How long a window manager has to tell a window's frame or to show it.
+constexpr std::chrono::milliseconds kWindowManagerAnswerTime(500);
 
 // The window library draws through GL on 8 bits for each of red, green and blue.
 constexpr int kColorBits = 8;
@@ -370,6 +371,84 @@ unsigned long X11Platform::makeWindow(const std::string& title) {
     return window;
 }
 
+bool X11Platform::awaitNews(const std::function<bool()>& done) {
+    XFlush(display);
+    const auto deadline = std::chrono::steady_clock::now() + kWindowManagerAnswerTime;
+    while (isUsable()) {
+        readNews(false);
+        while (isUsable() && XPending(display) > 0) {
+            XEvent event;
+            XNextEvent(display, &event);
+            takeEvent(event);
+        }
+        if (done()) {
+            return true;
+        }
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        if (left.count() <= 0) {
+            return false;
+        }
+        pollfd news{ConnectionNumber(display), POLLIN, 0};
+        poll(&news, 1, static_cast<int>(left.count()));
+    }
+    return false;
+}
+
+sf::IntRect X11Platform::frameArea() const {
+    // The window manager's frame is the window's ancestor just below the root.
+    Window frame = watched;
+    for (;;) {
+        Window root = None;
+        Window parent = None;
+        Window* children = nullptr;
+        unsigned int count = 0;
+        if (XQueryTree(display, frame, &root, &parent, &children, &count) == 0) {
+            return sf::IntRect();
+        }
+        XFree(children);
+        if (parent == root || parent == None) {
+            break;
+        }
+        frame = parent;
+    }
+    XWindowAttributes attributes{};
+    if (XGetWindowAttributes(display, frame, &attributes) == 0) {
+        return sf::IntRect();
+    }
+    const int border = attributes.border_width;
+    return sf::IntRect(attributes.x, attributes.y, attributes.width + 2 * border,
+                       attributes.height + 2 * border);
+}
+
+void X11Platform::refitFramedWindow(const WindowRequest& request, OpenedWindow& opened) {
+    if (!hasWindowManager() || !awaitNews([this] { return mapped; })) {
+        return;
+    }
+    const sf::IntRect outer = frameArea();
+    const sf::IntRect work = workArea();
+    sf::IntRect inside;
+    if (outer.width <= 0 || (work.intersects(outer, inside) && inside == outer)) {
+        return;
+    }
+    Window child = None;
+    int x = 0;
+    int y = 0;
+    XTranslateCoordinates(display, watched, DefaultRootWindow(display), 0, 0, &x, &y, &child);
+    const sf::Vector2u size = opened.window->getSize();
+    const FrameMargins frame{x - outer.left, y - outer.top,
+                             outer.left + outer.width - x - static_cast<int>(size.x),
+                             outer.top + outer.height - y - static_cast<int>(size.y)};
+    const WindowPlacement placement = placeWindow(work, frame, request.picture_size, opened.scale);
+    opened.scale = placement.scale;
+    opened.area = sf::IntRect(placement.frame_corner, placement.size);
+    setSizeLimits(watched, opened.area, true);
+    XMoveResizeWindow(display, watched, opened.area.left, opened.area.top,
+                      static_cast<unsigned>(opened.area.width),
+                      static_cast<unsigned>(opened.area.height));
+    XFlush(display);
+}
+
 FrameMargins X11Platform::askFrameMargins() {
     const Window root = DefaultRootWindow(display);
     const std::vector<unsigned long> supported =
@@ -384,24 +463,11 @@ FrameMargins X11Platform::askFrameMargins() {
     request.xclient.message_type = atoms[NetRequestFrameExtents];
     request.xclient.format = 32;
     XSendEvent(display, root, False, SubstructureRedirectMask | SubstructureNotifyMask, &request);
-    XFlush(display);
-    const auto deadline = std::chrono::steady_clock::now() + kFrameAnswerTime;
     std::vector<unsigned long> extents;
-    while (extents.size() < 4 && isUsable()) {
-        while (XPending(display) > 0) {
-            XEvent event;
-            XNextEvent(display, &event);
-            takeEvent(event);
-        }
+    awaitNews([&] {
         extents = readProperty(display, watched, atoms[NetFrameExtents], XA_CARDINAL, 4);
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-            deadline - std::chrono::steady_clock::now());
-        if (extents.size() >= 4 || left.count() <= 0) {
-            break;
-        }
-        pollfd news{ConnectionNumber(display), POLLIN, 0};
-        poll(&news, 1, static_cast<int>(left.count()));
-    }
+        return extents.size() >= 4;
+    });
     if (extents.size() < 4) {
         return FrameMargins();
     }
@@ -436,7 +502,11 @@ OpenedWindow X11Platform::openWindow(const WindowRequest& request) {
     opened.window = std::make_unique<sf::RenderWindow>(watched, sf::ContextSettings());
     if (!opened.window->isOpen()) {
         opened.window.reset();
+        return opened;
     }
+    // A window manager that does not tell its frame beforehand (i3) may leave
+    // part of the framed window off the screen.
+    refitFramedWindow(request, opened);
     return opened;
 }
 
@@ -498,6 +568,7 @@ void X11Platform::takeEvent(XEvent& event) {
         case MapNotify:
         case UnmapNotify:
             unmapped = event.type == UnmapNotify;
+            mapped = !unmapped;
             picture_lost = true;
             break;
         case DestroyNotify:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 
 #include "vl/platform/Platform.h"
@@ -88,6 +89,14 @@ class X11Platform : public Platform {
     /// The frame a window manager puts around the window, asked for before
     /// the window is shown; none without a window manager or an answer.
     FrameMargins askFrameMargins();
+    /// Reads the connection until done says so or the window manager's time
+    /// to answer has passed; whether done said so.
+    bool awaitNews(const std::function<bool()>& done);
+    /// The window's frame on the screen, border included; empty without one.
+    sf::IntRect frameArea() const;
+    /// Once the window manager has framed and shown the window, moves and
+    /// sizes it again where the frame does not lie inside the work area.
+    void refitFramedWindow(const WindowRequest& request, OpenedWindow& opened);
     void setSizeLimits(unsigned long window, const sf::IntRect& area, bool fixed) const;
     bool hasHiddenState() const;
     sf::IntRect monitorArea() const;
@@ -97,6 +106,7 @@ class X11Platform : public Platform {
     std::array<unsigned long, AtomCount> atoms{};
     unsigned long watched = 0;
     bool unmapped = false;
+    bool mapped = false;
     bool minimised = false;
     bool covered = false;
     bool picture_lost = false;
