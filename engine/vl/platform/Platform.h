@@ -26,7 +26,7 @@ struct OpenedWindow {
     std::unique_ptr<sf::RenderWindow> window;
     /// The scale the window opened at: the one asked for, or the largest that fits.
     int scale = 1;
-    /// The window's area on the screen, without the window manager's frame.
+    /// The window's area on the screen, inside the window manager's frame.
     sf::IntRect area;
 };
 

@@ -317,7 +317,10 @@ void X11Platform::setSizeLimits(unsigned long window, const sf::IntRect& area, b
     if (!hints) {
         return;
     }
-    hints->flags = USPosition | PPosition;
+    // The position is the window's own, inside the frame, for every window
+    // manager alike (some read it as the frame's with the default gravity).
+    hints->flags = USPosition | PPosition | PWinGravity;
+    hints->win_gravity = StaticGravity;
     hints->x = area.left;
     hints->y = area.top;
     if (fixed) {
@@ -421,6 +424,17 @@ sf::IntRect X11Platform::frameArea() const {
                        attributes.height + 2 * border);
 }
 
+void X11Platform::place(const WindowPlacement& placement, const FrameMargins& frame,
+                        OpenedWindow& opened) {
+    opened.scale = placement.scale;
+    opened.area =
+        sf::IntRect(placement.frame_corner + sf::Vector2i(frame.left, frame.top), placement.size);
+    setSizeLimits(watched, opened.area, true);
+    XMoveResizeWindow(display, watched, opened.area.left, opened.area.top,
+                      static_cast<unsigned>(opened.area.width),
+                      static_cast<unsigned>(opened.area.height));
+}
+
 void X11Platform::refitFramedWindow(const WindowRequest& request, OpenedWindow& opened) {
     if (!hasWindowManager() || !awaitNews([this] { return mapped; })) {
         return;
@@ -440,12 +454,7 @@ void X11Platform::refitFramedWindow(const WindowRequest& request, OpenedWindow& 
                              outer.left + outer.width - x - static_cast<int>(size.x),
                              outer.top + outer.height - y - static_cast<int>(size.y)};
     const WindowPlacement placement = placeWindow(work, frame, request.picture_size, opened.scale);
-    opened.scale = placement.scale;
-    opened.area = sf::IntRect(placement.frame_corner, placement.size);
-    setSizeLimits(watched, opened.area, true);
-    XMoveResizeWindow(display, watched, opened.area.left, opened.area.top,
-                      static_cast<unsigned>(opened.area.width),
-                      static_cast<unsigned>(opened.area.height));
+    place(placement, frame, opened);
     XFlush(display);
 }
 
@@ -482,14 +491,8 @@ OpenedWindow X11Platform::openWindow(const WindowRequest& request) {
     }
     const unsigned long errors_before = engine_errors;
     watched = makeWindow(request.title);
-    const WindowPlacement placement =
-        placeWindow(workArea(), askFrameMargins(), request.picture_size, request.scale);
-    opened.scale = placement.scale;
-    opened.area = sf::IntRect(placement.frame_corner, placement.size);
-    setSizeLimits(watched, opened.area, true);
-    XMoveResizeWindow(display, watched, opened.area.left, opened.area.top,
-                      static_cast<unsigned>(opened.area.width),
-                      static_cast<unsigned>(opened.area.height));
+    const FrameMargins frame = askFrameMargins();
+    place(placeWindow(workArea(), frame, request.picture_size, request.scale), frame, opened);
     // The window library reaches the window through a connection of its own.
     XSync(display, False);
     if (engine_errors != errors_before || !isUsable()) {

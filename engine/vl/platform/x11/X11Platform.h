@@ -94,6 +94,9 @@ class X11Platform : public Platform {
     bool awaitNews(const std::function<bool()>& done);
     /// The window's frame on the screen, border included; empty without one.
     sf::IntRect frameArea() const;
+    /// Moves and sizes the window as placed, its frame's corner where the
+    /// placement says, and tells opened.
+    void place(const WindowPlacement& placement, const FrameMargins& frame, OpenedWindow& opened);
     /// Once the window manager has framed and shown the window, moves and
     /// sizes it again where the frame does not lie inside the work area.
     void refitFramedWindow(const WindowRequest& request, OpenedWindow& opened);
