@@ -187,7 +187,8 @@ TEST_F(WorldManagerTest, DrawsByAltitudeThenListOrderSkippingWhatIsOutOfView) {
 
 // Makes objects in a world of the capacity, queues them all and shuts down.
 // Returns the exit status of the process it runs in: 0 when the world held
-// in_world of them and every one was destroyed exactly once.
+// in_world of them, the update destroyed those and every one was destroyed
+// exactly once.
 int fillWorld(int capacity, int made, int in_world) {
     vl::WorldManager& world = vl::WorldManager::getInstance();
     vl::GameManager::getInstance().startUpHeadless();
@@ -207,13 +208,15 @@ int fillWorld(int capacity, int made, int in_world) {
         world.queueForDeletion(object);  // the refused ones are not queued
     }
     world.update();
+    const bool deleted = std::count(log.begin(), log.end(), "destroyed") == in_world;
     vl::GameManager::getInstance().shutDown();
     const bool destroyed = std::count(log.begin(), log.end(), "destroyed") == made;
-    return capacity_set && held && destroyed ? 0 : 1;
+    return capacity_set && held && deleted && destroyed ? 0 : 1;
 }
 
 // A full world says so once and refuses further objects, which are still
-// destroyed, once, at shut-down; a world given a larger capacity takes them.
+// destroyed, once, at shut-down; a world given a larger capacity takes them
+// and deletes every one queued.
 TEST(WorldCapacity, AFullWorldSaysSoOnceAndOwnsWhatItRefused) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     struct Case {
