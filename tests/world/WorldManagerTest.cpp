@@ -172,6 +172,28 @@ TEST_F(WorldManagerTest, OutEventOnlyOnTheMoveThatLeaves) {
     EXPECT_EQ(solid->getPosition(), Vector(79, 12));
 }
 
+// The collision grid's last cells end on the world's far edges: a box that
+// ends there, or starts there and lies outside, is met like any other.
+TEST_F(WorldManagerTest, BoxesOnTheWorldsFarEdgesAreMet) {
+    const struct {
+        const char* edge;
+        Vector target;
+        Vector mover_to;
+    } cases[] = {
+        {"ends on the right edge", Vector(81, 3), Vector(80.5f, 3)},
+        {"starts on the right edge", Vector(82, 9), Vector(81.5f, 9)},
+        {"ends on the bottom edge", Vector(20, 23), Vector(20.5f, 22.5f)},
+        {"starts on the bottom edge", Vector(40, 24), Vector(40.5f, 23.5f)},
+    };
+    for (const auto& [edge, target, mover_to] : cases) {
+        SCOPED_TRACE(edge);
+        log.clear();
+        probe("target", target, Solidness::Permeable);
+        world.moveObjectTo(probe("mover", Vector(50, 12)), mover_to);
+        EXPECT_EQ(countOf("target:vl::collision"), 1);
+    }
+}
+
 TEST_F(WorldManagerTest, DrawsByAltitudeThenListOrderSkippingWhatIsOutOfView) {
     probe("top", Vector(5, 5))->setAltitude(5);
     probe("first", Vector(5, 5))->setAltitude(0);
