@@ -111,6 +111,24 @@ TEST(DisplayStartUpTest, MissingFontKeepsTheWindowAndDrawsWithoutGlyphs) {
     });
 }
 
+// Takes effect at the next start-up, so no window opens at these scales.
+TEST(DisplayScaleTest, ScalesFromOneToTheLargestAreTaken) {
+    vl::DisplayManager& display = vl::DisplayManager::getInstance();
+    const struct {
+        int scale;
+        int result;
+        int kept;
+    } scales[] = {{vl::kMaxWindowScale, 0, vl::kMaxWindowScale},
+                  {vl::kMaxWindowScale + 1, -1, vl::kMaxWindowScale},
+                  {2, 0, 2},
+                  {0, -1, 2},
+                  {1, 0, 1}};
+    for (const auto& [scale, result, kept] : scales) {
+        EXPECT_EQ(display.setScale(scale), result) << scale;
+        EXPECT_EQ(display.getScale(), kept) << scale;
+    }
+}
+
 class DisplayManagerTest : public DisplayFixture {
   protected:
     vl::DisplayManager& display = vl::DisplayManager::getInstance();
