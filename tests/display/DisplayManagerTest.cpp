@@ -159,6 +159,30 @@ TEST_F(DisplayManagerTest, GlyphsLandInTheirCells) {
     EXPECT_EQ(litBounds(display.captureFrame(), kWholeWindow), corner);
 }
 
+// The colours' values are written out here: the pixel reference draws with
+// the display's own table and cannot tell two of them swapped.
+TEST_F(DisplayManagerTest, EachColourDrawsItsOwnPixels) {
+    const struct {
+        vl::Color color;
+        sf::Color pixel;
+    } colours[] = {{vl::Black, sf::Color(0, 0, 0)},    {vl::Red, sf::Color(255, 0, 0)},
+                   {vl::Green, sf::Color(0, 255, 0)},  {vl::Yellow, sf::Color(255, 255, 0)},
+                   {vl::Blue, sf::Color(0, 0, 255)},   {vl::Magenta, sf::Color(255, 0, 255)},
+                   {vl::Cyan, sf::Color(0, 255, 255)}, {vl::White, sf::Color(255, 255, 255)}};
+    for (const auto& [color, pixel] : colours) {
+        display.drawCell(vl::Vector(4.0f + 8 * color, 10), '#', color);
+    }
+    const sf::Image image = display.captureFrame();
+    display.presentFrame();
+    savePicture(image, "display-colours.png");
+    for (const auto& [color, pixel] : colours) {
+        SCOPED_TRACE(color);
+        const sf::IntRect cell((4 + 8 * color) * 12, 10 * 32, 12, 32);
+        EXPECT_EQ(countLitPixels(image, cell) > 0, color != vl::Black);
+        EXPECT_TRUE(cellHasInk(image, vl::Vector(4.0f + 8 * color, 10), pixel));
+    }
+}
+
 // Another test's window may lie over this one: the window is moved to the
 // screen's bottom-right corner, which the centred windows of other tests
 // leave uncovered, and only that corner is read back.
