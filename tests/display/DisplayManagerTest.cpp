@@ -263,7 +263,8 @@ TEST_F(ShownCornerTest, AFrameThatChangesOneCellIsPresented) {
     } changes[] = {
         {"character", {{last.position, '#', last.color}}},
         {"colour", {{last.position, last.ch, vl::White}}},
-        {"position", {{last.position - vl::Vector(0.5f, 0), last.ch, last.color}}},
+        {"position across", {{last.position - vl::Vector(0.5f, 0), last.ch, last.color}}},
+        {"position up", {{last.position - vl::Vector(0, 0.5f), last.ch, last.color}}},
         {"one cell fewer", {}},
         {"one cell more", {last, {vl::Vector(76, 21), ' ', vl::Red}}},
     };
