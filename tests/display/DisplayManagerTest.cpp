@@ -200,6 +200,14 @@ class ShownCornerTest : public DisplayManagerTest {
         corner = sf::IntRect(1024 - free_width, 768 - free_height, free_width, free_height);
     }
 
+    // Draws the cells and presents them, or skips them as the display sees fit.
+    void offerCells(const std::vector<vl::CellRecord>& cells) {
+        for (const vl::CellRecord& cell : cells) {
+            display.drawCell(cell.position, cell.ch, cell.color);
+        }
+        display.presentFrame();
+    }
+
     // Draws the cells, returns the corner of the frame drawn, and presents.
     sf::Image presentCells(const std::vector<vl::CellRecord>& cells) {
         for (const vl::CellRecord& cell : cells) {
@@ -275,17 +283,10 @@ TEST_F(ShownCornerTest, AFrameThatChangesOneCellIsPresented) {
         changed.insert(changed.end(), last_cells.begin(), last_cells.end());
         const sf::Image changed_picture = presentCells(changed);
         ASSERT_GT(comparePixels(changed_picture, still_picture).count, 0);
-        for (int frame = 0; frame < 2; ++frame) {
-            for (const vl::CellRecord& cell : still) {
-                display.drawCell(cell.position, cell.ch, cell.color);
-            }
-            display.presentFrame();
-        }
+        offerCells(still);
+        offerCells(still);
         EXPECT_TRUE(shownMatches(still_picture));
-        for (const vl::CellRecord& cell : changed) {
-            display.drawCell(cell.position, cell.ch, cell.color);
-        }
-        display.presentFrame();
+        offerCells(changed);
         EXPECT_TRUE(shownMatches(changed_picture));
     }
 }
@@ -313,14 +314,56 @@ TEST_F(ShownCornerTest, AStillPictureLostWithoutNoticeIsShownAgain) {
         bool shown_again = false;
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
         while (!shown_again && std::chrono::steady_clock::now() < deadline) {
-            for (const vl::CellRecord& cell : still) {
-                display.drawCell(cell.position, cell.ch, cell.color);
-            }
-            display.presentFrame();
+            offerCells(still);
             const sf::Image shown = readShownPixels(window, corner);
             shown_again = shown.getSize().x > 0 && comparePixels(shown, picture).count == 0;
         }
         EXPECT_TRUE(shown_again);
+    }
+    XFreeGC(x.get(), gc);
+}
+
+// Exposing a window, as uncovering it does, clears it to its black background
+// and tells the window's owner. The display then draws its unchanged picture
+// anew for two frames, however the window shows it.
+TEST_F(ShownCornerTest, AnExposedPictureIsDrawnAnewForTwoFrames) {
+    const std::vector<vl::CellRecord> still = cornerCells();
+    const sf::Image picture = presentCells(still);
+    ASSERT_TRUE(shownMatches(picture));
+    const std::unique_ptr<Display, decltype(&XCloseDisplay)> x(XOpenDisplay(nullptr),
+                                                               XCloseDisplay);
+    ASSERT_NE(x, nullptr);
+    const ::Window window = display.getWindow()->getSystemHandle();
+    const auto width = static_cast<unsigned>(corner.width);
+    const auto height = static_cast<unsigned>(corner.height);
+    XClearArea(x.get(), window, corner.left, corner.top, width, height, True);
+    // The server tells the display its news in order: once it has read a close
+    // request sent after the exposure, it has read the exposure.
+    XEvent close{};
+    close.xclient.type = ClientMessage;
+    close.xclient.window = window;
+    close.xclient.message_type = XInternAtom(x.get(), "WM_PROTOCOLS", False);
+    close.xclient.format = 32;
+    close.xclient.data.l[0] = static_cast<long>(XInternAtom(x.get(), "WM_DELETE_WINDOW", False));
+    XSendEvent(x.get(), window, False, NoEventMask, &close);
+    XSync(x.get(), False);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (!display.takeCloseRequest()) {
+        ASSERT_LT(std::chrono::steady_clock::now(), deadline) << "no close request came";
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    const GC gc = XCreateGC(x.get(), window, 0, nullptr);
+    XSetForeground(x.get(), gc, BlackPixel(x.get(), DefaultScreen(x.get())));
+    for (int frame = 1; frame <= 2; ++frame) {
+        SCOPED_TRACE(frame);
+        EXPECT_EQ(countLitPixels(readShownPixels(window, corner),
+                                 sf::IntRect(0, 0, corner.width, corner.height)),
+                  0);
+        offerCells(still);
+        EXPECT_TRUE(shownMatches(picture));
+        // Lost again without notice: only a frame drawn anew shows it again.
+        XFillRectangle(x.get(), window, gc, corner.left, corner.top, width, height);
+        XSync(x.get(), False);
     }
     XFreeGC(x.get(), gc);
 }
