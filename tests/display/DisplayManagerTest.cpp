@@ -111,6 +111,71 @@ TEST(DisplayStartUpTest, MissingFontKeepsTheWindowAndDrawsWithoutGlyphs) {
     });
 }
 
+// Fullscreen asked for before start-up opens the window over the monitor, the
+// whole screen here. After a switch the next frame is drawn anew, though its
+// cells are those shown, before the window system's news of the resize comes.
+TEST(DisplayFullscreenTest, OpensFullscreenAndDrawsAnewAfterASwitch) {
+    inFreshProcess([] {
+        ASSERT_TRUE(enterRunFolder());
+        vl::DisplayManager& display = vl::DisplayManager::getInstance();
+        display.setFullscreen(true);
+        ASSERT_EQ(display.startUp(), 0) << "no window: run under xvfb-run";
+        const std::unique_ptr<Display, decltype(&XCloseDisplay)> x(XOpenDisplay(nullptr),
+                                                                   XCloseDisplay);
+        ASSERT_NE(x, nullptr);
+        const ::Window window = display.getWindow()->getSystemHandle();
+        const auto place = [&] {
+            XWindowAttributes attributes{};
+            XGetWindowAttributes(x.get(), window, &attributes);
+            ::Window child = 0;
+            int left = 0;
+            int top = 0;
+            XTranslateCoordinates(x.get(), window, attributes.root, 0, 0, &left, &top, &child);
+            return sf::IntRect(left, top, attributes.width, attributes.height);
+        };
+        const sf::Vector2u screen = screenSize();
+        const sf::IntRect whole_screen(0, 0, static_cast<int>(screen.x),
+                                       static_cast<int>(screen.y));
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (place() != whole_screen && std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        EXPECT_EQ(place(), whole_screen);
+
+        const auto drawRows = [&] {
+            for (int row = 0; row < vl::kWindowVerticalCells; ++row) {
+                display.drawText(vl::Vector(41, static_cast<float>(row)), "fullscreen", vl::Red);
+            }
+        };
+        // The start-up's news is read and its redraw frames are spent.
+        for (int frame = 0; frame < 3; ++frame) {
+            drawRows();
+            display.presentFrame();
+        }
+        // The picture is blackened without notice, and the window keeps its
+        // top-left pixels through the resize: only a frame drawn after the
+        // switch lights them.
+        XSetWindowAttributes attributes{};
+        attributes.bit_gravity = NorthWestGravity;
+        XChangeWindowAttributes(x.get(), window, CWBitGravity, &attributes);
+        const GC gc = XCreateGC(x.get(), window, 0, nullptr);
+        XSetForeground(x.get(), gc, BlackPixel(x.get(), DefaultScreen(x.get())));
+        XFillRectangle(x.get(), window, gc, 0, 0, screen.x, screen.y);
+        XFreeGC(x.get(), gc);
+        XSync(x.get(), False);
+        drawRows();
+        display.setFullscreen(false);
+        display.presentFrame();
+        int lit = 0;
+        const auto shown_by = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+        while (lit == 0 && std::chrono::steady_clock::now() < shown_by) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            lit = countLitPixels(readShownPixels(window, kWholeWindow), kWholeWindow);
+        }
+        EXPECT_GT(lit, 0) << "the frame after the switch was not drawn";
+    });
+}
+
 // Takes effect at the next start-up, so no window opens at these scales.
 TEST(DisplayScaleTest, ScalesFromOneToTheLargestAreTaken) {
     vl::DisplayManager& display = vl::DisplayManager::getInstance();
