@@ -3,9 +3,11 @@
 # Makes the folder that <target>'s program is built into a run folder: beside
 # the program it places the engine's font as vl-font.ttf and copies of the
 # given folders as sprites/, sounds/ and music/. Relative folders are taken
-# from the calling CMakeLists.txt's folder. The copies are brought up to date
-# on every build by the target <target>-run-folder, which is part of the
-# default build and comes after <target>.
+# from the calling CMakeLists.txt's folder. Every build copies new and changed
+# files into them through the target <target>-run-folder, which is part of the
+# default build and comes after <target>. Files deleted from a given folder are
+# left in the copy: removing the copy first would, where a run folder's copy
+# is the given folder itself (a build in the source folder), delete the source.
 function(vl_add_run_folder target)
     cmake_parse_arguments(RUN "" "SPRITES;SOUNDS;MUSIC" "" ${ARGN})
     if(RUN_UNPARSED_ARGUMENTS)

@@ -111,6 +111,89 @@ TEST(DisplayStartUpTest, MissingFontKeepsTheWindowAndDrawsWithoutGlyphs) {
     });
 }
 
+// Fullscreen asked for before start-up opens the window over the monitor, the
+// whole screen here. After a switch the next frame is drawn anew, though its
+// cells are those shown, before the window system's news of the resize comes.
+TEST(DisplayFullscreenTest, OpensFullscreenAndDrawsAnewAfterASwitch) {
+    inFreshProcess([] {
+        ASSERT_TRUE(enterRunFolder());
+        vl::DisplayManager& display = vl::DisplayManager::getInstance();
+        display.setFullscreen(true);
+        ASSERT_EQ(display.startUp(), 0) << "no window: run under xvfb-run";
+        const std::unique_ptr<Display, decltype(&XCloseDisplay)> x(XOpenDisplay(nullptr),
+                                                                   XCloseDisplay);
+        ASSERT_NE(x, nullptr);
+        const ::Window window = display.getWindow()->getSystemHandle();
+        const auto place = [&] {
+            XWindowAttributes attributes{};
+            XGetWindowAttributes(x.get(), window, &attributes);
+            ::Window child = 0;
+            int left = 0;
+            int top = 0;
+            XTranslateCoordinates(x.get(), window, attributes.root, 0, 0, &left, &top, &child);
+            return sf::IntRect(left, top, attributes.width, attributes.height);
+        };
+        const sf::Vector2u screen = screenSize();
+        const sf::IntRect whole_screen(0, 0, static_cast<int>(screen.x),
+                                       static_cast<int>(screen.y));
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (place() != whole_screen && std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        EXPECT_EQ(place(), whole_screen);
+
+        const auto drawRows = [&] {
+            for (int row = 0; row < vl::kWindowVerticalCells; ++row) {
+                display.drawText(vl::Vector(41, static_cast<float>(row)), "fullscreen", vl::Red);
+            }
+        };
+        // The start-up's news is read and its redraw frames are spent.
+        for (int frame = 0; frame < 3; ++frame) {
+            drawRows();
+            display.presentFrame();
+        }
+        // The picture is blackened without notice, and the window keeps its
+        // top-left pixels through the resize: only a frame drawn after the
+        // switch lights them.
+        XSetWindowAttributes attributes{};
+        attributes.bit_gravity = NorthWestGravity;
+        XChangeWindowAttributes(x.get(), window, CWBitGravity, &attributes);
+        const GC gc = XCreateGC(x.get(), window, 0, nullptr);
+        XSetForeground(x.get(), gc, BlackPixel(x.get(), DefaultScreen(x.get())));
+        XFillRectangle(x.get(), window, gc, 0, 0, screen.x, screen.y);
+        XFreeGC(x.get(), gc);
+        XSync(x.get(), False);
+        drawRows();
+        display.setFullscreen(false);
+        display.presentFrame();
+        int lit = 0;
+        const auto shown_by = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+        while (lit == 0 && std::chrono::steady_clock::now() < shown_by) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            lit = countLitPixels(readShownPixels(window, kWholeWindow), kWholeWindow);
+        }
+        EXPECT_GT(lit, 0) << "the frame after the switch was not drawn";
+    });
+}
+
+// Takes effect at the next start-up, so no window opens at these scales.
+TEST(DisplayScaleTest, ScalesFromOneToTheLargestAreTaken) {
+    vl::DisplayManager& display = vl::DisplayManager::getInstance();
+    const struct {
+        int scale;
+        int result;
+        int kept;
+    } scales[] = {{vl::kMaxWindowScale, 0, vl::kMaxWindowScale},
+                  {vl::kMaxWindowScale + 1, -1, vl::kMaxWindowScale},
+                  {2, 0, 2},
+                  {0, -1, 2},
+                  {1, 0, 1}};
+    for (const auto& [scale, result, kept] : scales) {
+        EXPECT_EQ(display.setScale(scale), result) << scale;
+        EXPECT_EQ(display.getScale(), kept) << scale;
+    }
+}
+
 class DisplayManagerTest : public DisplayFixture {
   protected:
     vl::DisplayManager& display = vl::DisplayManager::getInstance();
@@ -141,6 +224,30 @@ TEST_F(DisplayManagerTest, GlyphsLandInTheirCells) {
     EXPECT_EQ(litBounds(display.captureFrame(), kWholeWindow), corner);
 }
 
+// The colours' values are written out here: the pixel reference draws with
+// the display's own table and cannot tell two of them swapped.
+TEST_F(DisplayManagerTest, EachColourDrawsItsOwnPixels) {
+    const struct {
+        vl::Color color;
+        sf::Color pixel;
+    } colours[] = {{vl::Black, sf::Color(0, 0, 0)},    {vl::Red, sf::Color(255, 0, 0)},
+                   {vl::Green, sf::Color(0, 255, 0)},  {vl::Yellow, sf::Color(255, 255, 0)},
+                   {vl::Blue, sf::Color(0, 0, 255)},   {vl::Magenta, sf::Color(255, 0, 255)},
+                   {vl::Cyan, sf::Color(0, 255, 255)}, {vl::White, sf::Color(255, 255, 255)}};
+    for (const auto& [color, pixel] : colours) {
+        display.drawCell(vl::Vector(4.0f + 8 * color, 10), '#', color);
+    }
+    const sf::Image image = display.captureFrame();
+    display.presentFrame();
+    savePicture(image, "display-colours.png");
+    for (const auto& [color, pixel] : colours) {
+        SCOPED_TRACE(color);
+        const sf::IntRect cell((4 + 8 * color) * 12, 10 * 32, 12, 32);
+        EXPECT_EQ(countLitPixels(image, cell) > 0, color != vl::Black);
+        EXPECT_TRUE(cellHasInk(image, vl::Vector(4.0f + 8 * color, 10), pixel));
+    }
+}
+
 // Another test's window may lie over this one: the window is moved to the
 // screen's bottom-right corner, which the centred windows of other tests
 // leave uncovered, and only that corner is read back.
@@ -156,6 +263,14 @@ class ShownCornerTest : public DisplayManagerTest {
         display.getWindow()->setPosition(
             sf::Vector2i(static_cast<int>(screen.x) - 1024, static_cast<int>(screen.y) - 768));
         corner = sf::IntRect(1024 - free_width, 768 - free_height, free_width, free_height);
+    }
+
+    // Draws the cells and presents them, or skips them as the display sees fit.
+    void offerCells(const std::vector<vl::CellRecord>& cells) {
+        for (const vl::CellRecord& cell : cells) {
+            display.drawCell(cell.position, cell.ch, cell.color);
+        }
+        display.presentFrame();
     }
 
     // Draws the cells, returns the corner of the frame drawn, and presents.
@@ -221,7 +336,8 @@ TEST_F(ShownCornerTest, AFrameThatChangesOneCellIsPresented) {
     } changes[] = {
         {"character", {{last.position, '#', last.color}}},
         {"colour", {{last.position, last.ch, vl::White}}},
-        {"position", {{last.position - vl::Vector(0.5f, 0), last.ch, last.color}}},
+        {"position across", {{last.position - vl::Vector(0.5f, 0), last.ch, last.color}}},
+        {"position up", {{last.position - vl::Vector(0, 0.5f), last.ch, last.color}}},
         {"one cell fewer", {}},
         {"one cell more", {last, {vl::Vector(76, 21), ' ', vl::Red}}},
     };
@@ -232,17 +348,10 @@ TEST_F(ShownCornerTest, AFrameThatChangesOneCellIsPresented) {
         changed.insert(changed.end(), last_cells.begin(), last_cells.end());
         const sf::Image changed_picture = presentCells(changed);
         ASSERT_GT(comparePixels(changed_picture, still_picture).count, 0);
-        for (int frame = 0; frame < 2; ++frame) {
-            for (const vl::CellRecord& cell : still) {
-                display.drawCell(cell.position, cell.ch, cell.color);
-            }
-            display.presentFrame();
-        }
+        offerCells(still);
+        offerCells(still);
         EXPECT_TRUE(shownMatches(still_picture));
-        for (const vl::CellRecord& cell : changed) {
-            display.drawCell(cell.position, cell.ch, cell.color);
-        }
-        display.presentFrame();
+        offerCells(changed);
         EXPECT_TRUE(shownMatches(changed_picture));
     }
 }
@@ -270,14 +379,56 @@ TEST_F(ShownCornerTest, AStillPictureLostWithoutNoticeIsShownAgain) {
         bool shown_again = false;
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
         while (!shown_again && std::chrono::steady_clock::now() < deadline) {
-            for (const vl::CellRecord& cell : still) {
-                display.drawCell(cell.position, cell.ch, cell.color);
-            }
-            display.presentFrame();
+            offerCells(still);
             const sf::Image shown = readShownPixels(window, corner);
             shown_again = shown.getSize().x > 0 && comparePixels(shown, picture).count == 0;
         }
         EXPECT_TRUE(shown_again);
+    }
+    XFreeGC(x.get(), gc);
+}
+
+// Exposing a window, as uncovering it does, clears it to its black background
+// and tells the window's owner. The display then draws its unchanged picture
+// anew for two frames, however the window shows it.
+TEST_F(ShownCornerTest, AnExposedPictureIsDrawnAnewForTwoFrames) {
+    const std::vector<vl::CellRecord> still = cornerCells();
+    const sf::Image picture = presentCells(still);
+    ASSERT_TRUE(shownMatches(picture));
+    const std::unique_ptr<Display, decltype(&XCloseDisplay)> x(XOpenDisplay(nullptr),
+                                                               XCloseDisplay);
+    ASSERT_NE(x, nullptr);
+    const ::Window window = display.getWindow()->getSystemHandle();
+    const auto width = static_cast<unsigned>(corner.width);
+    const auto height = static_cast<unsigned>(corner.height);
+    XClearArea(x.get(), window, corner.left, corner.top, width, height, True);
+    // The server tells the display its news in order: once it has read a close
+    // request sent after the exposure, it has read the exposure.
+    XEvent close{};
+    close.xclient.type = ClientMessage;
+    close.xclient.window = window;
+    close.xclient.message_type = XInternAtom(x.get(), "WM_PROTOCOLS", False);
+    close.xclient.format = 32;
+    close.xclient.data.l[0] = static_cast<long>(XInternAtom(x.get(), "WM_DELETE_WINDOW", False));
+    XSendEvent(x.get(), window, False, NoEventMask, &close);
+    XSync(x.get(), False);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (!display.takeCloseRequest()) {
+        ASSERT_LT(std::chrono::steady_clock::now(), deadline) << "no close request came";
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    const GC gc = XCreateGC(x.get(), window, 0, nullptr);
+    XSetForeground(x.get(), gc, BlackPixel(x.get(), DefaultScreen(x.get())));
+    for (int frame = 1; frame <= 2; ++frame) {
+        SCOPED_TRACE(frame);
+        EXPECT_EQ(countLitPixels(readShownPixels(window, corner),
+                                 sf::IntRect(0, 0, corner.width, corner.height)),
+                  0);
+        offerCells(still);
+        EXPECT_TRUE(shownMatches(picture));
+        // Lost again without notice: only a frame drawn anew shows it again.
+        XFillRectangle(x.get(), window, gc, corner.left, corner.top, width, height);
+        XSync(x.get(), False);
     }
     XFreeGC(x.get(), gc);
 }

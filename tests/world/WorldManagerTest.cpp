@@ -172,6 +172,28 @@ TEST_F(WorldManagerTest, OutEventOnlyOnTheMoveThatLeaves) {
     EXPECT_EQ(solid->getPosition(), Vector(79, 12));
 }
 
+// The collision grid's last cells end on the world's far edges: a box that
+// ends there, or starts there and lies outside, is met like any other.
+TEST_F(WorldManagerTest, BoxesOnTheWorldsFarEdgesAreMet) {
+    const struct {
+        const char* edge;
+        Vector target;
+        Vector mover_to;
+    } cases[] = {
+        {"ends on the right edge", Vector(81, 3), Vector(80.5f, 3)},
+        {"starts on the right edge", Vector(82, 9), Vector(81.5f, 9)},
+        {"ends on the bottom edge", Vector(20, 23), Vector(20.5f, 22.5f)},
+        {"starts on the bottom edge", Vector(40, 24), Vector(40.5f, 23.5f)},
+    };
+    for (const auto& [edge, target, mover_to] : cases) {
+        SCOPED_TRACE(edge);
+        log.clear();
+        probe("target", target, Solidness::Permeable);
+        world.moveObjectTo(probe("mover", Vector(50, 12)), mover_to);
+        EXPECT_EQ(countOf("target:vl::collision"), 1);
+    }
+}
+
 TEST_F(WorldManagerTest, DrawsByAltitudeThenListOrderSkippingWhatIsOutOfView) {
     probe("top", Vector(5, 5))->setAltitude(5);
     probe("first", Vector(5, 5))->setAltitude(0);
@@ -187,7 +209,8 @@ TEST_F(WorldManagerTest, DrawsByAltitudeThenListOrderSkippingWhatIsOutOfView) {
 
 // Makes objects in a world of the capacity, queues them all and shuts down.
 // Returns the exit status of the process it runs in: 0 when the world held
-// in_world of them and every one was destroyed exactly once.
+// in_world of them, the update destroyed those and every one was destroyed
+// exactly once.
 int fillWorld(int capacity, int made, int in_world) {
     vl::WorldManager& world = vl::WorldManager::getInstance();
     vl::GameManager::getInstance().startUpHeadless();
@@ -207,13 +230,15 @@ int fillWorld(int capacity, int made, int in_world) {
         world.queueForDeletion(object);  // the refused ones are not queued
     }
     world.update();
+    const bool deleted = std::count(log.begin(), log.end(), "destroyed") == in_world;
     vl::GameManager::getInstance().shutDown();
     const bool destroyed = std::count(log.begin(), log.end(), "destroyed") == made;
-    return capacity_set && held && destroyed ? 0 : 1;
+    return capacity_set && held && deleted && destroyed ? 0 : 1;
 }
 
 // A full world says so once and refuses further objects, which are still
-// destroyed, once, at shut-down; a world given a larger capacity takes them.
+// destroyed, once, at shut-down; a world given a larger capacity takes them
+// and deletes every one queued.
 TEST(WorldCapacity, AFullWorldSaysSoOnceAndOwnsWhatItRefused) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     struct Case {

@@ -97,13 +97,14 @@ class DisplayManager : public Manager {
     /// Whether the window was destroyed by someone else (a window manager's
     /// kill, another program): the game loop then ends the game.
     bool isWindowLost() const { return window && platform && platform->isWindowLost(); }
-    /// The window's width in pixels: 1024.
+    /// The picture's width in pixels: 1024, whatever the window's size
+    /// (getLayout says where the picture lies in the window).
     int getHorizontalPixels() const { return horizontal_pixels; }
-    /// The window's height in pixels: 768.
+    /// The picture's height in pixels: 768, whatever the window's size.
     int getVerticalPixels() const { return vertical_pixels; }
-    /// The window's width in cells: 82.
+    /// The picture's width in cells: 82.
     int getHorizontalCells() const { return horizontal_cells; }
-    /// The window's height in cells: 24.
+    /// The picture's height in cells: 24.
     int getVerticalCells() const { return vertical_cells; }
     /// Where the picture lies in the window at its current size.
     const PictureLayout& getLayout() const { return layout; }
