@@ -11,9 +11,9 @@ namespace vl {
 /// the X key symbol its cap carries in the default layout (the number X11's
 /// keysymdef gives it), so that the keys are listed once for every platform.
 struct KeyName {
-    Key key;
-    sf::Keyboard::Key sf_key;
-    unsigned long x_symbol;
+    Key key;                   ///< the engine's key
+    sf::Keyboard::Key sf_key;  ///< the window library's key it comes from
+    unsigned long x_symbol;    ///< the X key symbol of its cap
 };
 
 /// Every key the engine knows: Key's values 0 to 71, in order.

@@ -17,6 +17,7 @@ struct WindowRequest {
     sf::Vector2i picture_size;
     /// The whole-number scale wanted; a platform may open the window smaller.
     int scale = 1;
+    /// The window's title.
     std::string title;
 };
 

@@ -6,10 +6,10 @@ namespace vl {
 
 /// The width of a window manager's frame on each side of a window, in pixels.
 struct FrameMargins {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
+    int left = 0;    ///< the frame's width left of the window
+    int top = 0;     ///< above the window: the title bar, say
+    int right = 0;   ///< right of the window
+    int bottom = 0;  ///< below the window
 };
 
 /// Where a window opens and how large.
