@@ -15,7 +15,9 @@ windowPlace() {  # window: "X,Y WIDTHxHEIGHT"
 quitVelloc() {
     xdotool windowfocus --sync "$window" key Escape 2>/dev/null
     awaitVelloc
-    expect "velloc's exit after Escape" "0" "$?"
+    local status=$?
+    expect "velloc's exit after Escape" "0" "$status"
+    [ "$status" = 0 ] || cat "$work/output"
 }
 
 # Screen, then what the window's place and size must be, then velloc's arguments.

@@ -165,9 +165,13 @@ bool isEmpty(const sf::IntRect& area) {
 }
 
 sf::IntRect randrMonitor(Display* display, Window root) {
+    // Asked of the server first: RandR's library keeps 32 bytes it never
+    // frees for a server without the extension.
+    int opcode = 0;
     int event_base = 0;
     int error_base = 0;
-    if (XRRQueryExtension(display, &event_base, &error_base) == False) {
+    if (XQueryExtension(display, "RANDR", &opcode, &event_base, &error_base) == False ||
+        XRRQueryExtension(display, &event_base, &error_base) == False) {
         return sf::IntRect();
     }
     const std::unique_ptr<XRRScreenResources, decltype(&XRRFreeScreenResources)> resources(
