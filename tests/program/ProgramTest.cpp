@@ -180,9 +180,10 @@ TEST(Program, FindsItsFilesFromAnyFolderAndExplainsWhatKeepsItFromStarting) {
     fs::create_directory(folder / "bin");
     fs::copy(kVelloc, folder / "bin");
     EXPECT_EQ(outputOf("cd " + folder.string() + " && bin/velloc 2>&1; echo $?"),
-              "velloc: cannot find the game's files (vl-font.ttf, sprites/) in " + folder.string() +
-                  ", " + (folder / "bin").string() + " or " + (folder / "share/velloc").string() +
-                  "\n1\n");
+              "velloc: cannot find the game's files (vl-font.ttf and 14 files in sprites/, sounds/ "
+              "and music/) in " +
+                  folder.string() + ", " + (folder / "bin").string() + " or " +
+                  (folder / "share/velloc").string() + "\n1\n");
     EXPECT_EQ(outputOf("cd " + kRunFolder + " && DISPLAY=:987 ./velloc 2>&1; echo $?"),
               "velloc: cannot open a window: no X display could be opened\n1\n");
 }
@@ -272,12 +273,16 @@ TEST(AssetReport, StartUpIsSilentUntilAnAssetBreaksThenGivesItOneLine) {
     const fs::path folder = copyRunFolder();
     std::ofstream(folder / "sprites/player-spr.txt")
         << "frames 1\nwidth 3\nheight 2\ncolor cyan\nslowdown 1\n O \n/|\nend\neof\n";
-    fs::remove(folder / "sounds/pew.wav");
+    // Broken rather than missing: a folder without one of the game's files is
+    // not taken as its run folder.
+    std::ofstream(folder / "sounds/pew.wav") << "not a sound\n";
     const std::string row =
         "player-spr.txt:7: row 2 of frame 1 is 2 characters wide, expected 3; frame 1 loads "
         "empty\n";
     EXPECT_EQ(runToEscape(folder, kVelloc, "^Velloc$"),
-              "velloc: sprites/" + row + "velloc: sounds/pew.wav: no such file\nexit 0\n");
+              "velloc: sprites/" + row +
+                  "velloc: sounds/pew.wav: not a sound file that can be decoded (WAV, OGG or "
+                  "FLAC)\nexit 0\n");
     // Without a font in the working folder, the tool finds the one beside it.
     EXPECT_EQ(runToEscape(folder / "sprites", kTool + " show player-spr.txt",
                           "^vl-sprite player-spr.txt$"),
