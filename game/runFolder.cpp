@@ -22,7 +22,7 @@ bool holdsGameFiles(const fs::path& folder, const std::vector<std::string>& asse
            });
 }
 
-// The folder the running program was started from, empty when the system
+// The folder that holds the running program's file, empty when the system
 // does not say.
 fs::path programFolder() {
     std::error_code error;
