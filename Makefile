@@ -30,9 +30,9 @@ DOCS_PACKAGES := doxygen
 PACKAGE_CHECK_PACKAGES := $(TEST_PACKAGES) git
 # Packaging: dpkg-shlibdeps works out the Debian package's dependencies.
 PACKAGE_PACKAGES := $(RUN_PACKAGES) dpkg-dev
-# The install check plays the installed game in a virtual X server and
-# validates its desktop entry.
-INSTALL_CHECK_PACKAGES := $(PACKAGE_PACKAGES) xvfb xauth xdotool desktop-file-utils
+# The install check runs lintian on the package, plays the installed game in
+# a virtual X server and validates its desktop entry.
+INSTALL_CHECK_PACKAGES := $(PACKAGE_PACKAGES) lintian xvfb xauth xdotool desktop-file-utils
 
 # CI builds every project target with warnings as errors. Set either way, so
 # a build folder that CI configured does not keep the setting.
@@ -191,7 +191,8 @@ package-check:
 	CMAKE_ARGS="$(CMAKE_FLAGS)" JOBS=$(JOBS) tools/check-package.sh
 
 # The game's Debian package and a tarball of it, in $(BUILD): the program, its
-# files, desktop entry and icon, without the engine's development files.
+# files, desktop entry, icon, manual page and copyright file, without the
+# engine's development files.
 package:
 	$(call install-missing,$(PACKAGE_PACKAGES))
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVL_TESTS=OFF $(CMAKE_FLAGS)

@@ -1,6 +1,8 @@
 #include "loadResources.h"
 
 #include <iostream>
+#include <string>
+#include <vector>
 
 #include <vl/vl.h>
 
@@ -64,4 +66,12 @@ void loadResources() {
         }
         reportProblems(resources.getLoadProblems());
     }
+}
+
+std::vector<std::string> assetFiles() {
+    std::vector<std::string> files;
+    for (const Asset& asset : kManifest) {
+        files.emplace_back(asset.file);
+    }
+    return files;
 }

@@ -13,12 +13,14 @@ int main(int argc, char* argv[]) {
     sf::err().rdbuf(nullptr);
     Options options;
     std::string reason;
+    // A command line the game cannot follow is the caller's mistake, not a
+    // failure to play: it gets the usage status, 2, as other commands give.
     if (!readOptions(argc, argv, std::getenv("VL_SCALE"), options, reason)) {
         std::cerr << "velloc: " << reason << '\n';
-        return 1;
+        return 2;
     }
-    if (options.show_help) {
-        std::cout << helpText();
+    if (options.show_help || options.show_version) {
+        std::cout << (options.show_help ? helpText() : versionText());
         return 0;
     }
     vl::DisplayManager::getInstance().setScale(options.scale);

@@ -8,17 +8,26 @@
 #include <vector>
 
 #include <vl/display/DisplayManager.h>
+#include "loadResources.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-constexpr char kSpriteFolder[] = "sprites";
-
-bool holdsGameFiles(const fs::path& folder) {
+bool holdsGameFiles(const fs::path& folder, const std::vector<std::string>& assets) {
     std::error_code error;
     return fs::is_regular_file(folder / vl::kFontFile, error) &&
-           fs::is_directory(folder / kSpriteFolder, error);
+           std::all_of(assets.begin(), assets.end(), [&](const std::string& file) {
+               return fs::is_regular_file(folder / file, error);
+           });
+}
+
+// The folder that holds the running program's file, empty when the system
+// does not say.
+fs::path programFolder() {
+    std::error_code error;
+    const fs::path program = fs::read_symlink("/proc/self/exe", error);
+    return error ? fs::path() : program.parent_path();
 }
 
 // The folders to look in, in order, each once.
@@ -35,36 +44,54 @@ std::vector<fs::path> candidateFolders() {
     if (!error) {
         add(working);
     }
-    const fs::path program = fs::read_symlink("/proc/self/exe", error);
-    if (!error) {
-        add(program.parent_path());
-        add(program.parent_path() / VELLOC_DATA_FROM_PROGRAM);
+    const fs::path program = programFolder();
+    if (!program.empty()) {
+        add(program);
+        add(program / VELLOC_DATA_FROM_PROGRAM);
     }
     return folders;
 }
 
-// "a", "a or b", "a, b or c".
-std::string listOf(const std::vector<fs::path>& folders) {
+// "a", "a or b", "a, b or c", with the given last joining word.
+std::string listOf(const std::vector<std::string>& items, const std::string& last_join) {
     std::string list;
-    for (std::size_t i = 0; i < folders.size(); ++i) {
+    for (std::size_t i = 0; i < items.size(); ++i) {
         if (i > 0) {
-            list += i + 1 == folders.size() ? " or " : ", ";
+            list += i + 1 == items.size() ? " " + last_join + " " : ", ";
         }
-        list += folders[i].string();
+        list += items[i];
     }
     return list;
+}
+
+// "vl-font.ttf and N files in sprites/, sounds/ and music/", from the manifest.
+std::string whatIsLookedFor(const std::vector<std::string>& assets) {
+    std::vector<std::string> subfolders;
+    for (const std::string& file : assets) {
+        const std::string subfolder = fs::path(file).parent_path().string() + "/";
+        if (std::find(subfolders.begin(), subfolders.end(), subfolder) == subfolders.end()) {
+            subfolders.push_back(subfolder);
+        }
+    }
+    return std::string(vl::kFontFile) + " and " + std::to_string(assets.size()) + " files in " +
+           listOf(subfolders, "and");
 }
 
 }  // namespace
 
 bool enterRunFolder(std::string& reason) {
+    const std::vector<std::string> assets = assetFiles();
     const std::vector<fs::path> folders = candidateFolders();
     for (const fs::path& folder : folders) {
-        if (holdsGameFiles(folder) && chdir(folder.c_str()) == 0) {
+        if (holdsGameFiles(folder, assets) && chdir(folder.c_str()) == 0) {
             return true;
         }
     }
-    reason = std::string("cannot find the game's files (") + vl::kFontFile + ", " + kSpriteFolder +
-             "/) in " + listOf(folders);
+    std::vector<std::string> names;
+    for (const fs::path& folder : folders) {
+        names.push_back(folder.string());
+    }
+    reason =
+        "cannot find the game's files (" + whatIsLookedFor(assets) + ") in " + listOf(names, "or");
     return false;
 }

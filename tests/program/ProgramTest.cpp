@@ -11,6 +11,7 @@
 #include <string>
 #include <thread>
 
+#include "options.h"
 #include "support/PixelChecks.h"
 #include "support/TestFolder.h"
 
@@ -87,9 +88,7 @@ bool drawnWhole(const sf::Image& image) {
 TEST(Program, PlaysFromTitleToGameOverAndQuits) {
     // Bounded: a failed check leaves the program to its timeout.
     const std::unique_ptr<FILE, int (*)(FILE*)> program(
-        popen(("cd " + kRunFolder + " && timeout 30 ./velloc --ignored-argument 2>&1; " +
-               "echo exit $?")
-                  .c_str(),
+        popen(("cd " + kRunFolder + " && timeout 30 ./velloc 2>&1; " + "echo exit $?").c_str(),
               "r"),
         pclose);
     ASSERT_NE(program, nullptr);
@@ -183,11 +182,54 @@ TEST(Program, FindsItsFilesFromAnyFolderAndExplainsWhatKeepsItFromStarting) {
     fs::create_directory(folder / "bin");
     fs::copy(kVelloc, folder / "bin");
     EXPECT_EQ(outputOf("cd " + folder.string() + " && bin/velloc 2>&1; echo $?"),
-              "velloc: cannot find the game's files (vl-font.ttf, sprites/) in " + folder.string() +
-                  ", " + (folder / "bin").string() + " or " + (folder / "share/velloc").string() +
-                  "\n1\n");
+              "velloc: cannot find the game's files (vl-font.ttf and 14 files in sprites/, sounds/ "
+              "and music/) in " +
+                  folder.string() + ", " + (folder / "bin").string() + " or " +
+                  (folder / "share/velloc").string() + "\n1\n");
     EXPECT_EQ(outputOf("cd " + kRunFolder + " && DISPLAY=:987 ./velloc 2>&1; echo $?"),
               "velloc: cannot open a window: no X display could be opened\n1\n");
+}
+
+// Without an X display: what the command line and VL_SCALE ask for is settled
+// before a window is needed. A run that gets as far as the window shows that
+// its options and VL_SCALE were taken.
+TEST(Program, FollowsTheCommandLineOrSaysInOneLineWhyNot) {
+    const std::string no_window = "velloc: cannot open a window: no X display could be opened\n";
+    const std::string scale_range = "takes a whole number from 1 to 4, not ";
+    const struct {
+        std::string environment;
+        std::string arguments;
+        std::string output;
+        int status;
+    } kCommands[] = {
+        {"", "--bogus", "velloc: unknown option \"--bogus\"; see velloc --help\n", 2},
+        {"", "-x foo", "velloc: unknown option \"-x\"; see velloc --help\n", 2},
+        {"", "--help --bogus", "velloc: unknown option \"--bogus\"; see velloc --help\n", 2},
+        {"", "play",
+         "velloc: unexpected argument \"play\": velloc takes only options; see velloc --help\n", 2},
+        {"", "--version", std::string("velloc ") + VL_PROJECT_VERSION + "\n", 0},
+        {"", "--help", helpText(), 0},
+        {"VL_SCALE=0", "-h", helpText(), 0},
+        {"VL_SCALE=x", "--version --fast", std::string("velloc ") + VL_PROJECT_VERSION + "\n", 0},
+        {"VL_SCALE=0", "", "velloc: VL_SCALE " + scale_range + "\"0\"\n", 2},
+        {"VL_SCALE=", "", no_window, 1},
+        {"VL_SCALE=0", "--scale 2", no_window, 1},
+        {"", "--scale 5", "velloc: --scale " + scale_range + "\"5\"\n", 2},
+        {"", "--scale -1", "velloc: --scale " + scale_range + "\"-1\"\n", 2},
+        {"", "--scale 2x", "velloc: --scale " + scale_range + "\"2x\"\n", 2},
+        {"", "--scale", "velloc: --scale " + scale_range + "\"\"\n", 2},
+        {"", "--replay", "velloc: --replay needs a file\n", 2},
+        {"", "--fast", "velloc: --fast and --headless go with --replay\n", 2},
+        {"", "--record a --headless", "velloc: --fast and --headless go with --replay\n", 2},
+        {"", "--record a --replay b", "velloc: --record and --replay cannot go together\n", 2},
+    };
+    for (const auto& command : kCommands) {
+        EXPECT_EQ(
+            outputOf("cd " + kRunFolder + " && env -u DISPLAY -u VL_SCALE " + command.environment +
+                     " ./velloc " + command.arguments + " 2>&1; echo exit $?"),
+            command.output + "exit " + std::to_string(command.status) + "\n")
+            << command.environment << " velloc " << command.arguments;
+    }
 }
 
 // Starts Velloc in its run folder with the shell words before it, checks that
@@ -266,12 +308,16 @@ TEST(AssetReport, StartUpIsSilentUntilAnAssetBreaksThenGivesItOneLine) {
     const fs::path folder = copyRunFolder();
     std::ofstream(folder / "sprites/player-spr.txt")
         << "frames 1\nwidth 3\nheight 2\ncolor cyan\nslowdown 1\n O \n/|\nend\neof\n";
-    fs::remove(folder / "sounds/pew.wav");
+    // Broken rather than missing: a folder without one of the game's files is
+    // not taken as its run folder.
+    std::ofstream(folder / "sounds/pew.wav") << "not a sound\n";
     const std::string row =
         "player-spr.txt:7: row 2 of frame 1 is 2 characters wide, expected 3; frame 1 loads "
         "empty\n";
     EXPECT_EQ(runToEscape(folder, kVelloc, "^Velloc$"),
-              "velloc: sprites/" + row + "velloc: sounds/pew.wav: no such file\nexit 0\n");
+              "velloc: sprites/" + row +
+                  "velloc: sounds/pew.wav: not a sound file that can be decoded (WAV, OGG or "
+                  "FLAC)\nexit 0\n");
     // Without a font in the working folder, the tool finds the one beside it.
     EXPECT_EQ(runToEscape(folder / "sprites", kTool + " show player-spr.txt",
                           "^vl-sprite player-spr.txt$"),

@@ -155,16 +155,4 @@ refusal "velloc: cannot open a window: the X server has no GLX extension" \
 refusal "velloc: cannot open a window: the screen has no GL visual of 24 bits or more (its depth is 16 bits)" \
     -screen 0 1024x768x16
 
-# Options: help without any X server; a bad scale is refused before one is needed.
-expect "velloc --help" "Usage: velloc [--scale N] [--record FILE | --replay FILE [--fast] [--headless]] [--help] / exit 0" \
-    "$(env -u DISPLAY "$velloc" --help | head -n1) / exit ${PIPESTATUS[0]}"
-for value in 5 "" -1 2x; do
-    # An empty value is no argument at all: --scale ends the command line.
-    expect "velloc --scale $value" \
-        "velloc: --scale takes a whole number from 1 to 4, not \"$value\" / exit 1" \
-        "$(env -u DISPLAY "$velloc" --scale $value 2>&1) / exit $?"
-done
-expect "VL_SCALE=0 velloc" "velloc: VL_SCALE takes a whole number from 1 to 4, not \"0\" / exit 1" \
-    "$(env -u DISPLAY VL_SCALE=0 "$velloc" 2>&1) / exit $?"
-
 finish
