@@ -8,6 +8,7 @@
 #include <vector>
 
 #include <vl/display/DisplayManager.h>
+#include <vl/platform/programFiles.h>
 #include "loadResources.h"
 
 namespace {
@@ -20,14 +21,6 @@ bool holdsGameFiles(const fs::path& folder, const std::vector<std::string>& asse
            std::all_of(assets.begin(), assets.end(), [&](const std::string& file) {
                return fs::is_regular_file(folder / file, error);
            });
-}
-
-// The folder that holds the running program's file, empty when the system
-// does not say.
-fs::path programFolder() {
-    std::error_code error;
-    const fs::path program = fs::read_symlink("/proc/self/exe", error);
-    return error ? fs::path() : program.parent_path();
 }
 
 // The folders to look in, in order, each once.
@@ -44,7 +37,7 @@ std::vector<fs::path> candidateFolders() {
     if (!error) {
         add(working);
     }
-    const fs::path program = programFolder();
+    const fs::path program = vl::programFolder();
     if (!program.empty()) {
         add(program);
         add(program / VELLOC_DATA_FROM_PROGRAM);

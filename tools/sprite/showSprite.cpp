@@ -4,7 +4,6 @@
 
 #include <SFML/Window/Event.hpp>
 #include <chrono>
-#include <climits>
 #include <fstream>
 #include <thread>
 
@@ -12,6 +11,7 @@
 #include <vl/core/GameManager.h>
 #include <vl/core/framePacing.h>
 #include <vl/display/DisplayManager.h>
+#include <vl/platform/programFiles.h>
 #include <vl/resources/SpriteFile.h>
 #include "spriteStage.h"
 
@@ -28,13 +28,10 @@ bool moveToFont() {
     if (hasFont(".")) {
         return true;
     }
-    char own_path[PATH_MAX];
-    const ssize_t length = readlink("/proc/self/exe", own_path, sizeof own_path - 1);
-    if (length <= 0) {
+    const std::string own_folder = vl::programFolder();
+    if (own_folder.empty()) {
         return false;
     }
-    const std::string own = std::string(own_path, static_cast<size_t>(length));
-    const std::string own_folder = own.substr(0, own.rfind('/'));
     for (const std::string& folder : {own_folder, own_folder + "/" + VL_SPRITE_FONT_FOLDER}) {
         if (hasFont(folder)) {
             return chdir(folder.c_str()) == 0;
