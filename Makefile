@@ -20,8 +20,9 @@ RUN_PACKAGES += libopenal-dev
 # drive the real program's window, openbox as a window manager that frames the
 # window, and xprop (x11-utils) to see that the window manager is running.
 TEST_PACKAGES := $(RUN_PACKAGES) libgtest-dev xvfb xauth xdotool x11-utils openbox
-# i3 frames a window only once it shows it.
-TEST_PACKAGES += i3-wm
+# i3 frames a window only once it shows it. The recording test makes a
+# locale whose decimal sign is a comma with localedef.
+TEST_PACKAGES += i3-wm locales
 # An Xorg server with dummy heads stands in for two monitors.
 TEST_PACKAGES += xserver-xorg-core xserver-xorg-video-dummy
 FUZZ_PACKAGES := $(RUN_PACKAGES) clang libclang-rt-14-dev

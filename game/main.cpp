@@ -43,6 +43,10 @@ int main(int argc, char* argv[]) {
     if (options.replay_file.empty()) {
         return result == 0 ? 0 : 1;
     }
+    if (!game.getReplayStop().empty()) {
+        std::cout << "velloc: " << game.getReplayStop() << '\n';
+        return 0;
+    }
     // A replay ends with one line: how far it went and whether it held.
     (result == 0 ? std::cout : std::cerr)
         << "velloc: " << game.getRecordedFrames() << " frames, final score " << final_score << ", "

@@ -1,6 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <vl/core/RecordingReader.h>
@@ -10,9 +16,28 @@
 
 namespace {
 
+// Numbers are written with a point, as in the C locale, whatever the locale:
+// here German, whose decimal sign is a comma, made for the test.
+void useLocaleWithDecimalComma() {
+    const std::string locales = testFolder() + "/locales";
+    // localedef's status 1 is for warnings only.
+    ASSERT_LE(std::system(("mkdir -p " + locales + " && localedef -i de_DE -f UTF-8 " + locales +
+                           "/de_DE.utf8 2>/dev/null; [ $? -le 1 ]")
+                              .c_str()),
+              0)
+        << "localedef (Debian package locales) cannot make the locale";
+    setenv("LOCPATH", locales.c_str(), 1);
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr);
+    char text[16];
+    std::snprintf(text, sizeof text, "%.1f", 0.5);
+    ASSERT_STREQ(text, "0,5");
+}
+
 // What the writer writes the reader gives back, field for field, floats to
-// the last bit, frame after frame, then the end.
+// the last bit, frame after frame, then the end, in a locale whose decimal
+// sign is a comma.
 TEST(Recording, ReadsBackWhatWasWritten) {
+    useLocaleWithDecimalComma();
     const std::string file = testFolder() + "/round-trip";
     vl::RecordingWriter writer;
     ASSERT_EQ(writer.open(file, "Velloc"), 0);
@@ -42,12 +67,19 @@ TEST(Recording, ReadsBackWhatWasWritten) {
     ASSERT_EQ(reader.readFrame(2, inputs, summary), vl::RecordingReader::Step::Frame);
     EXPECT_TRUE(inputs.empty());
     EXPECT_EQ(reader.readFrame(3, inputs, summary), vl::RecordingReader::Step::End);
+    std::ifstream text(file);
+    EXPECT_NE(std::string(std::istreambuf_iterator<char>(text), {}).find(" 0.1 1e-07\n"),
+              std::string::npos);
+    std::setlocale(LC_ALL, "C");
 }
 
 // Every kind of bad file ends in one problem naming the file and the line.
 TEST(Recording, BadFilesNameTheirLineAndWhatIsWrong) {
     const std::string head = "vl-recording 1\ngame Velloc\nengine 1.0.0\n";
     const std::string frame1 = "frame 1 0 0000000000000000 0000000000000000\n";
+    const std::string kNoInputLine =
+        ":4: expected \"key 1 KEY ACTION\", \"mouse 1 ACTION BUTTON X Y\" or \"frame 1 OBJECTS "
+        "WORLD INPUT\"";
     const struct {
         std::string text;
         std::string problem;
@@ -59,15 +91,25 @@ TEST(Recording, BadFilesNameTheirLineAndWhatIsWrong) {
          "\"vl-recording 1\""},
         {"vl-recording 1\ngame Snake\n", ":2: a recording of Snake, not of Velloc"},
         {"vl-recording 1\ngame Velloc\n", ":2: expected \"engine VERSION\""},
-        {head + frame1, ":4: the recording stops after frame 1 without its end line"},
+        {head + frame1, ": cut off after frame 1, before its end"},
+        {head + frame1 + "key 2 50 0\nframe 2 0 00000000000",
+         ": cut off after frame 1, before its end"},
+        {"vl-recording 1\r\ngame Velloc\r\nengine 1.0.0\r\n" + frame1 + "end 2\r\n",
+         ":5: expected \"end 1\""},
+        {"vl-recording 1\ngame Velloc\nengine 1.0.10\n",
+         ":3: recorded by a newer engine (1.0.10); this is engine 1.0.0"},
         {head + "frame 2 0 0000000000000000 0000000000000000\n", ":4: expected a line of frame 1"},
         {head + "frame 1 0 0000000000000000\n", ":4: expected \"frame 1 OBJECTS WORLD INPUT\""},
         {head + "key 1 50\n",
          ":4: expected \"key 1 KEY ACTION\", \"mouse 1 ACTION BUTTON X Y\" "
          "or \"frame 1 OBJECTS WORLD INPUT\""},
-        {head + "mouse 1 2 -1 nan 0\n",
-         ":4: expected \"key 1 KEY ACTION\", \"mouse 1 ACTION "
-         "BUTTON X Y\" or \"frame 1 OBJECTS WORLD INPUT\""},
+        {head + "mouse 1 2 -1 nan 0\n", kNoInputLine},
+        {head + "mouse 1 2 -1 inf 0\n", kNoInputLine},
+        {head + "mouse 1 2 -1 1e3 5000\n", kNoInputLine},
+        {head + "mouse 1 0 -1 1 1\n", kNoInputLine},
+        {head + "mouse 1 2 3 1 1\n", kNoInputLine},
+        {head + "key 1 72 0\n", kNoInputLine},
+        {head + "key 1 50 3\n", kNoInputLine},
         {head + frame1 + "end 2\n", ":5: expected \"end 1\""},
         {head + std::string(201, 'k') + "\n", ":4: longer than 200 characters"},
         {head +
@@ -93,9 +135,17 @@ TEST(Recording, BadFilesNameTheirLineAndWhatIsWrong) {
         }
         EXPECT_EQ(reader.getProblem(), file + c.problem);
     }
-    vl::RecordingReader reader;
-    EXPECT_EQ(reader.open(testFolder() + "/missing", "Velloc"), -1);
-    EXPECT_EQ(reader.getProblem(), testFolder() + "/missing: cannot be opened");
+    const std::string loop = testFolder() + "/loop";
+    ASSERT_EQ(symlink("loop", loop.c_str()), 0);
+    for (const auto& [path, problem] : {
+             std::pair{testFolder() + "/missing", ": no such file"},
+             std::pair{testFolder(), ": a folder, not a recording"},
+             std::pair{loop, ": cannot be read (Too many levels of symbolic links)"},
+         }) {
+        vl::RecordingReader reader;
+        EXPECT_EQ(reader.open(path, "Velloc"), -1);
+        EXPECT_EQ(reader.getProblem(), path + problem);
+    }
 }
 
 }  // namespace

@@ -30,7 +30,7 @@ line=$(grep -n '^key ' "$whole_game" | sed -n 40p)
 number=${line%%:*}
 frame=$(echo "${line#*:}" | cut -d' ' -f2)
 sed "${number}s/ [0-9]*\$/ 1/" "$whole_game" >"$work/changed"
-expect "a changed event" "velloc: $frame frames, final score S, replay diverges at frame $frame: its input events are not the ones recorded in it / exit 1" \
+expect "a changed event" "velloc: $frame frames, final score S, $work/changed: replay diverges at frame $frame: its input events are not the ones recorded in it / exit 1" \
     "$(replayToScore "$work/changed" --fast --headless)"
 
 # Bad files: one line naming the file, the line and what is wrong.
@@ -39,7 +39,7 @@ printf 'vl-recording 1\ngame Snake\nengine 1.0.0\nend 0\n' >"$work/snake"
 printf 'vl-recording 2\n' >"$work/newer"
 head -c 3000 /dev/urandom >"$work/noise"
 last=$(sed -n 200p "$whole_game" | cut -d' ' -f2)
-expect "a truncated file" "velloc: $last frames, final score S, $work/truncated:200: the recording stops after frame $last without its end line / exit 1" \
+expect "a truncated file" "velloc: $last frames, final score S, $work/truncated: cut off after frame $last, before its end / exit 1" \
     "$(replayToScore "$work/truncated" --fast --headless)"
 expect "another game's" "velloc: $work/snake:2: a recording of Snake, not of Velloc / exit 1" \
     "$(replay "$work/snake" --fast --headless)"
@@ -47,7 +47,7 @@ expect "a newer format" "velloc: $work/newer:1: recorded in a newer format (2); 
     "$(replay "$work/newer" --fast --headless)"
 noise=$(replay "$work/noise" --headless)
 expect "no recording at all" "1 line / exit 1" "$(printf '%s\n' "$noise" | wc -l) line / ${noise##* / }"
-expect "a missing file" "velloc: $work/missing: cannot be opened / exit 1" \
+expect "a missing file" "velloc: $work/missing: no such file / exit 1" \
     "$(replay "$work/missing")"
 
 # A session played by hand through a real window, recorded and replayed.
@@ -64,12 +64,32 @@ expect "the played session, fast and headless" "velloc: $frames frames, final sc
 expect "the played session, paced in a window" "velloc: $frames frames, final score 0, ok / exit 0" \
     "$("$velloc" --replay "$work/played" 2>&1) / exit $?"
 
+# Escape on its window stops a paced replay.
+startVelloc --replay "$work/played"
+xdotool windowfocus --sync "$window" key Escape
+awaitVelloc
+status=$?
+expect "a paced replay stopped with Escape" "velloc: replay stopped at frame N of $frames / exit 0" \
+    "$(sed 's/frame [0-9]* of/frame N of/' "$work/output") / exit $status"
+
+# A game killed while it records leaves every whole frame, which replays up
+# to where the recording was cut off.
+startVelloc --record "$work/killed"
+xdotool windowfocus --sync "$window" key p
+waitFor sh -c "[ \$(grep -c '^frame ' '$work/killed') -ge 60 ]" || echo "FAIL: no frames recorded"
+kill -KILL "$program"
+wait "$program" 2>/dev/null
+whole=$(grep '^frame ' "$work/killed" | tail -n1 | cut -d' ' -f2)
+expect "a recording cut off by SIGKILL" \
+    "velloc: $whole frames, final score S, $work/killed: cut off after frame $whole, before its end / exit 1" \
+    "$(replayToScore "$work/killed" --fast --headless)"
+
 # A recording that cannot be written in full says so, and the exit is 1.
 startVelloc --record /dev/full
 xdotool windowfocus --sync "$window" key Escape
 awaitVelloc
 status=$?
-expect "a recording onto a full disk" "vl: the recording could not be written in full / exit 1" \
+expect "a recording onto a full disk" "vl: the recording could not be written at frame 1; the game goes on unrecorded / exit 1" \
     "$(cat "$work/output") / exit $status"
 
 finish

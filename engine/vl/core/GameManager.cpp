@@ -90,6 +90,10 @@ void GameManager::runFrame() {
     ++frame_number;
     if (recording.isOpen()) {
         recording.writeFrame(frame_number, summarizeFrame(frame_input));
+        if (recording.getFailedFrame() != 0) {
+            std::cerr << "vl: the recording could not be written at frame " << frame_number
+                      << "; the game goes on unrecorded\n";
+        }
     }
     if (replaying) {
         checkReplay();
@@ -122,7 +126,8 @@ int GameManager::run() {
                                RecordingReader::Step::End;
         endReplay(ends_here || !replay.getProblem().empty()
                       ? replay.getProblem()
-                      : "replay diverges at frame " + std::to_string(frame_number + 1) +
+                      : replay_file + ": replay diverges at frame " +
+                            std::to_string(frame_number + 1) +
                             ": the game ended, the recording goes on");
     }
     InputManager::getInstance().setInputTap(nullptr);
@@ -152,6 +157,9 @@ void GameManager::tapInput() {
 }
 
 int GameManager::finishRecording() {
+    if (recording.getFailedFrame() != 0) {
+        return -1;
+    }
     if (recording.isOpen() && recording.close(frame_number) != 0) {
         // A recording cut short (a full disk, say) would replay as a bad file.
         std::cerr << "vl: the recording could not be written in full\n";
@@ -162,6 +170,8 @@ int GameManager::finishRecording() {
 
 int GameManager::startReplay(const std::string& path, const std::string& game_name, bool paced) {
     replay_problem.clear();
+    replay_stop.clear();
+    replay_file = path;
     if (replay.open(path, game_name) != 0) {
         replay_problem = replay.getProblem();
         return -1;
@@ -198,7 +208,8 @@ void GameManager::checkReplay() {
     if (now == replay_summary) {
         return;
     }
-    const std::string frame = "replay diverges at frame " + std::to_string(frame_number) + ": ";
+    const std::string frame =
+        replay_file + ": replay diverges at frame " + std::to_string(frame_number) + ": ";
     if (now.input != replay_summary.input) {
         endReplay(frame + "its input events are not the ones recorded in it");
     } else if (now.objects != replay_summary.objects) {
@@ -209,6 +220,18 @@ void GameManager::checkReplay() {
                   "an object's type, place, motion, box, sprite or value differs from the "
                   "recording");
     }
+}
+
+void GameManager::stopReplay() {
+    if (!replaying) {
+        return;
+    }
+    const int recorded = replay.getRecordedFrames();
+    replay_stop = "replay stopped at frame " + std::to_string(frame_number) +
+                  (recorded >= 0 ? " of " + std::to_string(recorded) : std::string());
+    replaying = false;
+    InputManager::getInstance().setReplaying(false);
+    finished = true;
 }
 
 void GameManager::endReplay(const std::string& problem) {

@@ -53,9 +53,12 @@ class GameManager : public Manager {
 
     /// Records the session into the file from the next frame on: every input
     /// event broadcast, frame by frame, and a summary of the world after each
-    /// update (see RecordingWriter). Clocks read frame time from then on, so
-    /// a replay reads the same times. -1, and no recording, when the file
-    /// cannot be written.
+    /// update (see RecordingWriter), each frame handed to the operating system
+    /// at its end, so a game killed leaves every whole frame. A write that
+    /// fails stops the recording with one line, "vl: the recording could not
+    /// be written at frame N; the game goes on unrecorded", and run then
+    /// returns -1. Clocks read frame time from then on, so a replay reads the
+    /// same times. -1, and no recording, when the file cannot be written.
     int startRecording(const std::string& path, const std::string& game_name);
     /// Replays a recording of game_name from the next frame on: the keyboard
     /// and mouse are not read; each frame broadcasts the recorded events and
@@ -67,8 +70,15 @@ class GameManager : public Manager {
     int startReplay(const std::string& path, const std::string& game_name, bool paced);
     /// Whether a replay is running.
     bool isReplaying() const { return replaying; }
-    /// Empty while a replay agrees with its recording; else one line: "replay
-    /// diverges at frame N: " and what differs, or the file's problem.
+    /// Ends a running replay at the frame under way, as Escape or a close
+    /// request on its window does, with no problem: run then returns 0 and
+    /// getReplayStop says where it stopped. Does nothing without a replay.
+    void stopReplay();
+    /// "replay stopped at frame N of M" after stopReplay (without " of M" for
+    /// a recording cut off before its end); empty otherwise.
+    const std::string& getReplayStop() const { return replay_stop; }
+    /// Empty while a replay agrees with its recording; else one line: "FILE:
+    /// replay diverges at frame N: " and what differs, or the file's problem.
     const std::string& getReplayProblem() const { return replay_problem; }
     /// The frames run since a recording or replay started.
     int getRecordedFrames() const { return frame_number; }
@@ -114,6 +124,8 @@ class GameManager : public Manager {
     bool replaying = false;
     bool replay_paced = true;
     std::string replay_problem;
+    std::string replay_file;
+    std::string replay_stop;
     std::vector<RecordedInput> replay_inputs;
     FrameSummary replay_summary;
     int frame_number = 0;

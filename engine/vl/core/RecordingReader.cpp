@@ -2,10 +2,17 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
+#include <system_error>
 
 #include "vl/core/RecordingWriter.h"
+#include "vl/display/DisplayManager.h"
 
 namespace vl {
 
@@ -34,14 +41,23 @@ bool readInt(const std::string& word, long low, long high, long& value) {
     return errno == 0 && *end == '\0' && value >= low && value <= high;
 }
 
-bool readFloat(const std::string& word, float& value) {
-    if (word.empty()) {
+// A finite number between low and high, with a point whatever the locale.
+bool readFloat(const std::string& word, float low, float high, float& value) {
+    const char* end = word.data() + word.size();
+    const std::from_chars_result read = std::from_chars(word.data(), end, value);
+    return read.ec == std::errc() && read.ptr == end && std::isfinite(value) && value >= low &&
+           value <= high;
+}
+
+// Whether version (MAJOR.MINOR.PATCH) is later than this engine's.
+bool isNewerEngine(const std::string& version) {
+    int newer[3] = {0, 0, 0};
+    int ours[3] = {0, 0, 0};
+    if (std::sscanf(version.c_str(), "%d.%d.%d", &newer[0], &newer[1], &newer[2]) != 3 ||
+        std::sscanf(kEngineVersion, "%d.%d.%d", &ours[0], &ours[1], &ours[2]) != 3) {
         return false;
     }
-    char* end = nullptr;
-    errno = 0;
-    value = std::strtof(word.c_str(), &end);
-    return errno == 0 && *end == '\0' && value == value;
+    return std::lexicographical_compare(ours, ours + 3, newer, newer + 3);
 }
 
 bool readChecksum(const std::string& word, std::uint64_t& value) {
@@ -54,17 +70,66 @@ bool readChecksum(const std::string& word, std::uint64_t& value) {
 
 // The largest frame number a recording can hold: about 2 years at 30 frames a second.
 constexpr long kMaxFrame = 2000000000;
-constexpr long kMaxEnum = 1000;
 constexpr long kMaxObjects = 1000000;
+// The values of the engine's keys, key actions, mouse actions and buttons.
+constexpr long kLastKey = static_cast<long>(Key::Backspace);
+constexpr long kLastMouseAction = static_cast<long>(MouseAction::Released);
+constexpr long kLastButton = static_cast<long>(MouseButton::Middle);
+// Pointer positions lie in the picture's pixels, or over the bars beside it
+// in a window of another shape: never more than four pictures away.
+constexpr float kMaxPointerReach = 4;
+
+// The frames the stream's last line, "end N", gives; -1 without one. The
+// stream is left at its start.
+int endLineFrames(std::istream& in) {
+    constexpr std::streamoff kTail = 32;
+    in.seekg(0, std::ios::end);
+    const std::streamoff size = in.tellg();
+    if (!in || size <= 0) {
+        in.clear();
+        in.seekg(0);
+        return -1;
+    }
+    in.seekg(std::max<std::streamoff>(0, size - kTail));
+    std::string tail(static_cast<std::size_t>(std::min(size, kTail)), '\0');
+    in.read(tail.data(), static_cast<std::streamsize>(tail.size()));
+    in.clear();
+    in.seekg(0);
+    while (!tail.empty() && (tail.back() == '\n' || tail.back() == '\r')) {
+        tail.pop_back();
+    }
+    const std::size_t line_end = tail.rfind('\n');
+    if (line_end == std::string::npos && size > kTail) {
+        return -1;
+    }
+    const std::size_t start = line_end == std::string::npos ? 0 : line_end + 1;
+    long frames = -1;
+    const std::string last = tail.substr(start);
+    return last.rfind("end ", 0) == 0 && readInt(last.substr(4), 0, kMaxFrame, frames)
+               ? static_cast<int>(frames)
+               : -1;
+}
 
 }  // namespace
 
 int RecordingReader::open(const std::string& file_path, const std::string& game) {
-    auto file = std::make_unique<std::ifstream>(file_path);
+    in.reset();
+    path = file_path;
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(file_path, error);
+    if (status.type() == std::filesystem::file_type::not_found) {
+        problem = path + ": no such file";
+        return -1;
+    }
+    if (status.type() == std::filesystem::file_type::directory) {
+        problem = path + ": a folder, not a recording";
+        return -1;
+    }
+    errno = 0;
+    auto file = std::make_unique<std::ifstream>(file_path, std::ios::binary);
     if (!*file) {
-        in.reset();
-        path = file_path;
-        problem = path + ": cannot be opened";
+        problem = path + ": cannot be read (" +
+                  (errno != 0 ? std::string(std::strerror(errno)) : "unknown reason") + ")";
         return -1;
     }
     return open(std::move(file), file_path, game);
@@ -74,6 +139,7 @@ int RecordingReader::open(std::unique_ptr<std::istream> stream, const std::strin
                           const std::string& game) {
     in = std::move(stream);
     path = name;
+    recorded_frames = endLineFrames(*in);
     line_number = 0;
     problem.clear();
     const std::string first_line = kRecordingFirstLine;
@@ -108,6 +174,11 @@ int RecordingReader::open(std::unique_ptr<std::istream> stream, const std::strin
         bad("expected \"engine VERSION\"");
         return -1;
     }
+    if (isNewerEngine(line.substr(7))) {
+        bad("recorded by a newer engine (" + line.substr(7) + "); this is engine " +
+            kEngineVersion);
+        return -1;
+    }
     return 0;
 }
 
@@ -115,7 +186,12 @@ bool RecordingReader::nextLine() {
     if (!problem.empty() || !in || !std::getline(*in, line)) {
         return false;
     }
+    // A last line without its line end was cut off as it was written.
+    cut_line = in->eof();
     ++line_number;
+    if (!line.empty() && line.back() == '\r') {
+        line.pop_back();
+    }
     if (line.size() > kMaxRecordingLine) {
         bad("longer than " + std::to_string(kMaxRecordingLine) + " characters");
         return false;
@@ -137,6 +213,9 @@ RecordingReader::Step RecordingReader::readFrame(int frame, std::vector<Recorded
     while (nextLine()) {
         const std::vector<std::string> words = wordsOf(line, 6);
         const std::string& kind = words[0];
+        if (cut_line && kind != "end") {
+            break;
+        }
         long number = 0;
         if (kind == "end") {
             if (words.size() != 2 || !readInt(words[1], 0, kMaxFrame, number) ||
@@ -164,14 +243,18 @@ RecordingReader::Step RecordingReader::readFrame(int frame, std::vector<Recorded
         RecordedInput input;
         long action = 0;
         long code = 0;
-        if (kind == "key" && words.size() == 4 && readInt(words[2], -1, kMaxEnum, code) &&
-            readInt(words[3], -1, kMaxEnum, action)) {
+        const float x_reach = kMaxPointerReach * kWindowHorizontalPixels;
+        const float y_reach = kMaxPointerReach * kWindowVerticalPixels;
+        if (kind == "key" && words.size() == 4 && readInt(words[2], -1, kLastKey, code) &&
+            readInt(words[3], 0, static_cast<long>(KeyAction::Held), action)) {
             input.keyboard.setKey(static_cast<Key>(code));
             input.keyboard.setAction(static_cast<KeyAction>(action));
-        } else if (float x = 0, y = 0; kind == "mouse" && words.size() == 6 &&
-                                       readInt(words[2], -1, kMaxEnum, action) &&
-                                       readInt(words[3], -1, kMaxEnum, code) &&
-                                       readFloat(words[4], x) && readFloat(words[5], y)) {
+        } else if (float x = 0, y = 0;
+                   kind == "mouse" && words.size() == 6 &&
+                   readInt(words[2], 1, kLastMouseAction, action) &&
+                   readInt(words[3], -1, kLastButton, code) &&
+                   readFloat(words[4], -x_reach, x_reach + kWindowHorizontalPixels, x) &&
+                   readFloat(words[5], -y_reach, y_reach + kWindowVerticalPixels, y)) {
             input.is_mouse = true;
             input.mouse.setAction(static_cast<MouseAction>(action));
             input.mouse.setButton(static_cast<MouseButton>(code));
@@ -186,8 +269,8 @@ RecordingReader::Step RecordingReader::readFrame(int frame, std::vector<Recorded
     if (!problem.empty()) {
         return Step::Bad;
     }
-    return bad("the recording stops after frame " + std::to_string(frame - 1) +
-               " without its end line");
+    problem = path + ": cut off after frame " + std::to_string(frame - 1) + ", before its end";
+    return Step::CutOff;
 }
 
 }  // namespace vl

@@ -19,8 +19,10 @@ constexpr std::size_t kMaxInputsPerFrame = 256;
 /// Reads a recording that RecordingWriter wrote, a frame at a time, so that
 /// its memory stays small whatever the file's length. Anything that is not
 /// what the writer writes (a missing or unknown header, another game, a newer
-/// format, a bad or out-of-order line, a file that stops before its end line)
-/// makes it bad, with a one-line problem naming the file and the line.
+/// format or engine, a bad or out-of-order line, a key, action or button the
+/// engine does not have, a position that is not a finite number near the
+/// picture) makes it bad, with a one-line problem naming the file and the
+/// line. Line ends may be LF or CR LF; numbers read the same in every locale.
 class RecordingReader {
   public:
     /// What readFrame found.
@@ -28,11 +30,17 @@ class RecordingReader {
         Frame,  ///< the frame's inputs and summary
         End,    ///< the end line: the recording holds no more frames
         Bad,    ///< the file is bad: getProblem says where and why
+        /// the file stops after whole frames, or inside one, without its end
+        /// line, as a game killed while recording leaves it: getProblem says
+        /// "FILE: cut off after frame N, before its end"
+        CutOff,
     };
 
     /// Opens the file and reads its header; -1, with the problem set, when it
-    /// cannot be read, is no recording, is of another game than game, or is
-    /// of a newer format.
+    /// is missing ("FILE: no such file"), a folder ("FILE: a folder, not a
+    /// recording"), cannot be read ("FILE: cannot be read (REASON)"), is no
+    /// recording, is of another game than game, or is of a newer format or
+    /// engine.
     int open(const std::string& path, const std::string& game);
     /// The same for a recording read from a stream, which the reader then
     /// owns; name stands for the file in problems.
@@ -41,6 +49,10 @@ class RecordingReader {
     /// Reads the next frame, which must be numbered frame: its inputs in the
     /// order they were broadcast (inputs is emptied first) and its summary.
     Step readFrame(int frame, std::vector<RecordedInput>& inputs, FrameSummary& summary);
+    /// The number of frames the end line gives, read when the file was
+    /// opened; -1 for a recording without one (cut off) or a stream that
+    /// cannot be searched.
+    int getRecordedFrames() const { return recorded_frames; }
     /// "FILE:LINE: what is wrong", or "FILE: what is wrong" for a file that
     /// cannot be opened; empty while nothing is wrong.
     const std::string& getProblem() const { return problem; }
@@ -55,6 +67,9 @@ class RecordingReader {
     std::unique_ptr<std::istream> in;
     std::string path;
     std::string line;
+    int recorded_frames = -1;
+    /// Whether line ended the file without a line end.
+    bool cut_line = false;
     int line_number = 0;
     std::string problem;
 };

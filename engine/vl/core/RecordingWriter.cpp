@@ -1,5 +1,6 @@
 #include "vl/core/RecordingWriter.h"
 
+#include <charconv>
 #include <cinttypes>
 #include <cstdio>
 
@@ -10,16 +11,18 @@ namespace vl {
 
 namespace {
 
-// Nine significant digits give back every float exactly.
+// The shortest text that gives back the float exactly, with a point in every
+// locale.
 std::string exactly(float number) {
     char text[32];
-    std::snprintf(text, sizeof text, "%.9g", static_cast<double>(number));
-    return text;
+    const std::to_chars_result written = std::to_chars(text, text + sizeof text, number);
+    return std::string(text, written.ptr);
 }
 
 }  // namespace
 
 int RecordingWriter::open(const std::string& path, const std::string& game) {
+    failed_frame = 0;
     out.open(path, std::ios::out | std::ios::trunc);
     if (!out) {
         return -1;
@@ -52,10 +55,16 @@ void RecordingWriter::writeFrame(int frame, const FrameSummary& summary) {
     std::snprintf(checksums, sizeof checksums, "%016" PRIx64 " %016" PRIx64, summary.world,
                   summary.input);
     out << "frame " << frame << ' ' << summary.objects << ' ' << checksums << '\n';
+    // A game killed in its next frame leaves a recording of this one whole.
+    out.flush();
+    if (!out) {
+        failed_frame = frame;
+        out.close();
+    }
 }
 
 int RecordingWriter::close(int frames) {
-    if (!out.is_open()) {
+    if (!out.is_open() || failed_frame != 0) {
         return -1;
     }
     out << "end " << frames << '\n';

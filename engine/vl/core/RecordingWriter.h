@@ -36,14 +36,19 @@ class RecordingWriter {
     /// Writes a keyboard or mouse event broadcast in the frame; other events
     /// are not input and are left out.
     void writeInput(int frame, const Event& event);
-    /// Writes the frame's summary, taken after its update.
+    /// Writes the frame's summary, taken after its update, and hands the
+    /// frame's lines to the operating system. A write that fails (a full
+    /// disk, say) closes the recording: getFailedFrame then names the frame.
     void writeFrame(int frame, const FrameSummary& summary);
+    /// The frame whose lines could not be written, or 0.
+    int getFailedFrame() const { return failed_frame; }
     /// Writes the end line and closes the file. -1 when any write failed
     /// (a full disk, say), and when nothing was open.
     int close(int frames);
 
   private:
     std::ofstream out;
+    int failed_frame = 0;
 };
 
 }  // namespace vl

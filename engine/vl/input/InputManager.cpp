@@ -152,13 +152,21 @@ void InputManager::pollInput() {
     if (!isStarted() || window == nullptr) {
         return;
     }
+    GameManager& game = GameManager::getInstance();
     sf::Event event;
     while (window->pollEvent(event)) {
         handleWindowEvent(event, !replaying);
         held_possible = held_possible || isPress(event);
+        // A replay in a window reads no input but Escape, which stops it.
+        if (replaying && event.type == sf::Event::KeyPressed &&
+            event.key.code == sf::Keyboard::Escape) {
+            game.stopReplay();
+        }
     }
-    GameManager& game = GameManager::getInstance();
-    if (DisplayManager::getInstance().takeCloseRequest() && game.isFinishOnClose()) {
+    const bool close_requested = DisplayManager::getInstance().takeCloseRequest();
+    if (close_requested && replaying) {
+        game.stopReplay();
+    } else if (close_requested && game.isFinishOnClose()) {
         game.setFinished(true);
     }
     if (DisplayManager::getInstance().isWindowLost()) {

@@ -41,8 +41,9 @@ class InputManager : public Manager {
     /// game manager records input this way. An empty function removes it.
     void setInputTap(std::function<void(const Event&)> new_tap) { tap = std::move(new_tap); }
     /// While on, pollInput reads no keyboard or mouse: it still fits the
-    /// picture to a resized window and takes close requests, but broadcasts
-    /// nothing, for a replay sends the recorded input instead.
+    /// picture to a resized window, but broadcasts nothing, for a replay sends
+    /// the recorded input instead; Escape pressed on the window, or a request
+    /// to close it, stops the replay (GameManager::stopReplay).
     void setReplaying(bool on) { replaying = on; }
 
     /// Whether the key is down now, for any key the engine knows; false for
