@@ -53,7 +53,7 @@ WITH_DISPLAY :=
 endif
 
 .PHONY: deps-run deps-test configure build run test test-sanitize screenshots bench fuzz memcheck \
-	docs package-check package install-check portable-check clean
+	docs package-check package install-check portable-check clang-check clean
 
 # $(call install-missing,packages): installs those of the packages that are missing.
 define install-missing
@@ -99,6 +99,18 @@ portable-check: deps-test
 	@if nm -u $(PORTABLE_BUILD)/engine/libvl.a | grep -E ' (X[A-Z]|glX)'; then \
 		echo "The portable engine uses the X11 or GLX symbols above"; exit 1; fi
 	cd $(PORTABLE_BUILD) && $(WITH_DISPLAY) ctest --output-on-failure -j $(JOBS)
+
+# The committed whole game, recorded by the GCC build, replays the same in a
+# clang build of the same source.
+CLANG_BUILD ?= build-clang
+
+clang-check:
+	$(call install-missing,$(FUZZ_PACKAGES))
+	cmake -S . -B $(CLANG_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DVL_TESTS=OFF $(CMAKE_FLAGS)
+	cmake --build $(CLANG_BUILD) -j $(JOBS) --target velloc-run-folder
+	cd $(CLANG_BUILD)/run && ALSOFT_DRIVERS=null ./velloc --replay \
+		$(CURDIR)/tests/data/whole-game.vlrec --fast --headless
 
 # Mesa unloads its software GL driver when a window closes at exit, and the
 # leak checker then no longer sees the driver's own pointers to what it
@@ -207,4 +219,4 @@ install-check:
 	JOBS=$(JOBS) tools/check-install.sh
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(DOCS_BUILD) $(PORTABLE_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(DOCS_BUILD) $(PORTABLE_BUILD) $(CLANG_BUILD)
