@@ -278,16 +278,25 @@ TEST(Program, WithoutAnAudioDeviceSaysSoInOneLineOnlyWhenSoundIsUsed) {
     const struct {
         std::string settings;
         std::string line;
+        bool blocks;
     } kDevices[] = {
         {"drivers = alsa\n[alsa]\ndevice = vl-no-such-device\n",
-         "vl: no audio device; playing without sound\n"},
+         "vl: no audio device; playing without sound\n", false},
         {"drivers = wave\n[wave]\nfile = " + fifo + "\n",
-         "vl: the audio device did not open within 5 seconds; playing without sound\n"},
+         "vl: the audio device did not open within 5 seconds; playing without sound\n", true},
     };
+    // Every process of the test's runs carries this in its environment.
+    const std::string mark = "VL_TEST_RUN=" + testFolder();
     for (const auto& device : kDevices) {
-        const std::string environment = "env -u ALSOFT_DRIVERS -u ALSOFT_LOGLEVEL ALSOFT_CONF=" +
-                                        writeTestFile("alsoft.conf", device.settings) + " ";
+        const std::string environment =
+            "env -u ALSOFT_DRIVERS -u ALSOFT_LOGLEVEL " + mark +
+            " ALSOFT_CONF=" + writeTestFile("alsoft.conf", device.settings) + " ";
         EXPECT_EQ(playTitleUntil(environment, device.line), device.line + "exit 0\n");
+        if (device.blocks) {
+            // Quit before the device answers: the child asking for it goes too.
+            EXPECT_EQ(playTitleUntil(environment, ""), "exit 0\n");
+            EXPECT_EQ(outputOf("grep -ls '" + mark + "' /proc/[0-9]*/environ"), "");
+        }
         EXPECT_EQ(runToEscape(kRunFolder + "/sprites", environment + kTool + " show player-spr.txt",
                               "^vl-sprite player-spr.txt$"),
                   "exit 0\n");

@@ -30,6 +30,18 @@ struct Asker {
     bool asked = false;
     std::chrono::steady_clock::time_point deadline;
     ProbeAnswer answer = ProbeAnswer::Pending;
+
+    // A game that ends before the answer takes its child with it: one blocked
+    // on a device would otherwise be left behind for good.
+    ~Asker() {
+        if (pid > 0) {
+            close(socket);
+            kill(pid, SIGKILL);
+            int status = 0;
+            while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+            }
+        }
+    }
 };
 
 Asker asker;
