@@ -30,7 +30,10 @@ waitFor() {
 # Starts Xvfb with the arguments on a free display number and points DISPLAY at it.
 startServer() {
     : >"$work/display"
-    Xvfb -displayfd 3 -nolisten tcp "$@" 3>"$work/display" >/dev/null 2>&1 &
+    # -noreset: a program started just as the last one ends would otherwise
+    # find the server resetting, and the window library ends a program that
+    # cannot connect.
+    Xvfb -displayfd 3 -nolisten tcp -noreset "$@" 3>"$work/display" >/dev/null 2>&1 &
     server=$!
     waitFor test -s "$work/display" || echo "FAIL: Xvfb $* did not start"
     export DISPLAY=":$(cat "$work/display")"

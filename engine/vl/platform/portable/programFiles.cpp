@@ -1,14 +1,29 @@
 #include "vl/platform/programFiles.h"
 
+#include <filesystem>
+#include <system_error>
+
 namespace vl {
 
-// The standard library names neither the running program nor its file.
+namespace {
+
+// The running program's file where the system names it under /proc (Linux
+// and some others); empty elsewhere, where the standard library cannot tell.
+std::filesystem::path programFile() {
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::filesystem::path() : program;
+}
+
+}  // namespace
+
 std::string programName() {
-    return "vl";
+    const std::string name = programFile().filename().string();
+    return name.empty() ? "vl" : name;
 }
 
 std::string programFolder() {
-    return std::string();
+    return programFile().parent_path().string();
 }
 
 }  // namespace vl
