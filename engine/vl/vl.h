@@ -6,6 +6,7 @@
 #include "vl/core/GameManager.h"
 #include "vl/core/Manager.h"
 #include "vl/core/framePacing.h"
+#include "vl/core/random.h"
 #include "vl/display/DisplayManager.h"
 #include "vl/display/ViewObject.h"
 #include "vl/display/drawFrame.h"

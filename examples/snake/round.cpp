@@ -1,7 +1,5 @@
 #include "round.h"
 
-#include <random>
-
 #include "Food.h"
 #include "Snake.h"
 
@@ -56,13 +54,12 @@ void clearRound() {
 }
 
 vl::Vector freeCell() {
-    // One fixed seed: every game lays out its food the same way, which keeps
-    // the example's tests simple.
-    static std::minstd_rand random_cells(2024);
+    // From the engine's random source, which a recording keeps the seed of,
+    // so that a recorded game replays with its food where it was.
     const int columns = static_cast<int>(kField.horizontal) + 1;
     const int rows = static_cast<int>(kField.vertical) + 1;
     const int cells = columns * rows;
-    const int first = static_cast<int>(random_cells() % static_cast<unsigned>(cells));
+    const int first = vl::randomInt(0, cells - 1);
     for (int k = 0; k < cells; ++k) {
         const int n = (first + k) % cells;
         const vl::Vector cell(kField.corner.x + static_cast<float>(n % columns),

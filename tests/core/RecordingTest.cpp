@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <unistd.h>
+#include <algorithm>
+#include <climits>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +13,7 @@
 
 #include <vl/core/RecordingReader.h>
 #include <vl/core/RecordingWriter.h>
+#include <vl/core/random.h>
 #include <vl/world/EventStep.h>
 #include "support/TestFolder.h"
 
@@ -40,7 +43,7 @@ TEST(Recording, ReadsBackWhatWasWritten) {
     useLocaleWithDecimalComma();
     const std::string file = testFolder() + "/round-trip";
     vl::RecordingWriter writer;
-    ASSERT_EQ(writer.open(file, "Velloc"), 0);
+    ASSERT_EQ(writer.open(file, "Velloc", 0x0123456789abcdefull), 0);
     const vl::EventKeyboard press(vl::Key::P, vl::KeyAction::Pressed);
     const vl::EventMouse move(vl::MouseAction::Moved, vl::MouseButton::Undefined,
                               vl::Vector(0.1f, 1e-7f));
@@ -53,6 +56,8 @@ TEST(Recording, ReadsBackWhatWasWritten) {
 
     vl::RecordingReader reader;
     ASSERT_EQ(reader.open(file, "Velloc"), 0) << reader.getProblem();
+    EXPECT_TRUE(reader.hasSeed());
+    EXPECT_EQ(reader.getSeed(), 0x0123456789abcdefull);
     std::vector<vl::RecordedInput> inputs;
     vl::FrameSummary summary;
     ASSERT_EQ(reader.readFrame(1, inputs, summary), vl::RecordingReader::Step::Frame);
@@ -75,20 +80,22 @@ TEST(Recording, ReadsBackWhatWasWritten) {
 
 // Every kind of bad file ends in one problem naming the file and the line.
 TEST(Recording, BadFilesNameTheirLineAndWhatIsWrong) {
-    const std::string head = "vl-recording 1\ngame Velloc\nengine 1.0.0\n";
+    const std::string head = "vl-recording 2\ngame Velloc\nengine 1.0.0\nseed 0000000000000007\n";
     const std::string frame1 = "frame 1 0 0000000000000000 0000000000000000\n";
     const std::string kNoInputLine =
-        ":4: expected \"key 1 KEY ACTION\", \"mouse 1 ACTION BUTTON X Y\" or \"frame 1 OBJECTS "
+        ":5: expected \"key 1 KEY ACTION\", \"mouse 1 ACTION BUTTON X Y\" or \"frame 1 OBJECTS "
         "WORLD INPUT\"";
     const struct {
         std::string text;
         std::string problem;
     } cases[] = {
         {"", ": empty, not a recording"},
-        {"P1\n3 2\n", ":1: not a recording: the first line is not \"vl-recording 1\""},
+        {"P1\n3 2\n", ":1: not a recording: the first line is not \"vl-recording 2\""},
+        {"vl-recording 0\n", ":1: not a recording: the first line is not \"vl-recording 2\""},
         {"vl-recording 7\n",
-         ":1: recorded in a newer format (7); this program reads "
-         "\"vl-recording 1\""},
+         ":1: recorded in a newer format (7); this program reads \"vl-recording 2\" and older"},
+        {"vl-recording 2\ngame Velloc\nengine 1.0.0\nframe 1\n",
+         ":4: expected \"seed HEXADECIMAL\""},
         {"vl-recording 1\ngame Snake\n", ":2: a recording of Snake, not of Velloc"},
         {"vl-recording 1\ngame Velloc\n", ":2: expected \"engine VERSION\""},
         {head + frame1, ": cut off after frame 1, before its end"},
@@ -98,10 +105,10 @@ TEST(Recording, BadFilesNameTheirLineAndWhatIsWrong) {
          ":5: expected \"end 1\""},
         {"vl-recording 1\ngame Velloc\nengine 1.0.10\n",
          ":3: recorded by a newer engine (1.0.10); this is engine 1.0.0"},
-        {head + "frame 2 0 0000000000000000 0000000000000000\n", ":4: expected a line of frame 1"},
-        {head + "frame 1 0 0000000000000000\n", ":4: expected \"frame 1 OBJECTS WORLD INPUT\""},
+        {head + "frame 2 0 0000000000000000 0000000000000000\n", ":5: expected a line of frame 1"},
+        {head + "frame 1 0 0000000000000000\n", ":5: expected \"frame 1 OBJECTS WORLD INPUT\""},
         {head + "key 1 50\n",
-         ":4: expected \"key 1 KEY ACTION\", \"mouse 1 ACTION BUTTON X Y\" "
+         ":5: expected \"key 1 KEY ACTION\", \"mouse 1 ACTION BUTTON X Y\" "
          "or \"frame 1 OBJECTS WORLD INPUT\""},
         {head + "mouse 1 2 -1 nan 0\n", kNoInputLine},
         {head + "mouse 1 2 -1 inf 0\n", kNoInputLine},
@@ -110,8 +117,8 @@ TEST(Recording, BadFilesNameTheirLineAndWhatIsWrong) {
         {head + "mouse 1 2 3 1 1\n", kNoInputLine},
         {head + "key 1 72 0\n", kNoInputLine},
         {head + "key 1 50 3\n", kNoInputLine},
-        {head + frame1 + "end 2\n", ":5: expected \"end 1\""},
-        {head + std::string(201, 'k') + "\n", ":4: longer than 200 characters"},
+        {head + frame1 + "end 2\n", ":6: expected \"end 1\""},
+        {head + std::string(201, 'k') + "\n", ":5: longer than 200 characters"},
         {head +
              [] {
                  std::string many;
@@ -120,7 +127,7 @@ TEST(Recording, BadFilesNameTheirLineAndWhatIsWrong) {
                  }
                  return many;
              }(),
-         ":260: more than 256 input events in frame 1"},
+         ":261: more than 256 input events in frame 1"},
     };
     for (const auto& c : cases) {
         const std::string file = writeTestFile("bad", c.text);
@@ -145,6 +152,39 @@ TEST(Recording, BadFilesNameTheirLineAndWhatIsWrong) {
         vl::RecordingReader reader;
         EXPECT_EQ(reader.open(path, "Velloc"), -1);
         EXPECT_EQ(reader.getProblem(), path + problem);
+    }
+}
+
+// The random source gives the same numbers from the same seed, each one
+// within its bounds, both ends reached.
+TEST(Random, ASeedGivesTheSameNumbersWithinTheirBounds) {
+    const struct {
+        int low, high;
+    } ranges[] = {{0, 0}, {1, 6}, {-3, 3}, {5, 2}, {INT32_MIN, INT32_MAX}};
+    for (const auto& range : ranges) {
+        vl::seedRandom(42);
+        std::vector<int> first;
+        for (int i = 0; i < 200; ++i) {
+            first.push_back(vl::randomInt(range.low, range.high));
+        }
+        vl::seedRandom(42);
+        for (int i = 0; i < 200; ++i) {
+            EXPECT_EQ(vl::randomInt(range.low, range.high), first[static_cast<size_t>(i)]);
+        }
+        const int high = std::max(range.low, range.high);
+        const auto [least, most] = std::minmax_element(first.begin(), first.end());
+        EXPECT_GE(*least, range.low);
+        EXPECT_LE(*most, high);
+        if (high - static_cast<long long>(range.low) < 10) {
+            EXPECT_EQ(*least, range.low);
+            EXPECT_EQ(*most, high);
+        }
+    }
+    EXPECT_EQ(vl::getRandomSeed(), 42u);
+    for (int i = 0; i < 1000; ++i) {
+        const float unit = vl::randomUnit();
+        ASSERT_GE(unit, 0.0f);
+        ASSERT_LT(unit, 1.0f);
     }
 }
 

@@ -36,14 +36,14 @@ expect "a changed event" "velloc: $frame frames, final score S, $work/changed: r
 # Bad files: one line naming the file, the line and what is wrong.
 head -n 200 "$whole_game" >"$work/truncated"
 printf 'vl-recording 1\ngame Snake\nengine 1.0.0\nend 0\n' >"$work/snake"
-printf 'vl-recording 2\n' >"$work/newer"
+printf 'vl-recording 3\n' >"$work/newer"
 head -c 3000 /dev/urandom >"$work/noise"
 last=$(sed -n 200p "$whole_game" | cut -d' ' -f2)
 expect "a truncated file" "velloc: $last frames, final score S, $work/truncated: cut off after frame $last, before its end / exit 1" \
     "$(replayToScore "$work/truncated" --fast --headless)"
 expect "another game's" "velloc: $work/snake:2: a recording of Snake, not of Velloc / exit 1" \
     "$(replay "$work/snake" --fast --headless)"
-expect "a newer format" "velloc: $work/newer:1: recorded in a newer format (2); this program reads \"vl-recording 1\" / exit 1" \
+expect "a newer format" "velloc: $work/newer:1: recorded in a newer format (3); this program reads \"vl-recording 2\" and older / exit 1" \
     "$(replay "$work/newer" --fast --headless)"
 noise=$(replay "$work/noise" --headless)
 expect "no recording at all" "1 line / exit 1" "$(printf '%s\n' "$noise" | wc -l) line / ${noise##* / }"

@@ -7,6 +7,7 @@
 #include "vl/core/Clock.h"
 #include "vl/core/framePacing.h"
 #include "vl/core/frameSummary.h"
+#include "vl/core/random.h"
 #include "vl/display/DisplayManager.h"
 #include "vl/input/InputManager.h"
 #include "vl/platform/programFiles.h"
@@ -140,9 +141,11 @@ int GameManager::run() {
 }
 
 int GameManager::startRecording(const std::string& path, const std::string& game_name) {
-    if (recording.open(path, game_name) != 0) {
+    const std::uint64_t seed = seedFromClock();
+    if (recording.open(path, game_name, seed) != 0) {
         return -1;
     }
+    seedRandom(seed);
     setFrameTime(true);
     frame_number = 0;
     tapInput();
@@ -175,6 +178,9 @@ int GameManager::startReplay(const std::string& path, const std::string& game_na
     if (replay.open(path, game_name) != 0) {
         replay_problem = replay.getProblem();
         return -1;
+    }
+    if (replay.hasSeed()) {
+        seedRandom(replay.getSeed());
     }
     setFrameTime(true);
     frame_number = 0;

@@ -57,12 +57,15 @@ class GameManager : public Manager {
     /// at its end, so a game killed leaves every whole frame. A write that
     /// fails stops the recording with one line, "vl: the recording could not
     /// be written at frame N; the game goes on unrecorded", and run then
-    /// returns -1. Clocks read frame time from then on, so a replay reads the
+    /// returns -1. The random source (randomInt) starts from a new seed, which
+    /// the recording keeps. Clocks read frame time from then on, so a replay reads the
     /// same times. -1, and no recording, when the file cannot be written.
     int startRecording(const std::string& path, const std::string& game_name);
     /// Replays a recording of game_name from the next frame on: the keyboard
     /// and mouse are not read; each frame broadcasts the recorded events and
-    /// then compares the world with the recording. At the first difference,
+    /// then compares the world with the recording; the random source starts
+    /// from the recorded seed (a recording of format 1 has none). At the
+    /// first difference,
     /// or when the file turns out bad, the game finishes and run returns -1.
     /// Paced, frames take the recorded 33 ms; else as little as they can.
     /// Clocks read frame time. -1, with getReplayProblem set, when the file

@@ -150,16 +150,15 @@ int RecordingReader::open(std::unique_ptr<std::istream> stream, const std::strin
         }
         return -1;
     }
-    if (line.rfind(format, 0) != 0) {
+    long version = 0;
+    const long newest = std::atol(first_line.c_str() + format.size());
+    if (line.rfind(format, 0) != 0 || !readInt(line.substr(format.size()), 1, kMaxFrame, version)) {
         bad("not a recording: the first line is not \"" + first_line + "\"");
         return -1;
     }
-    if (line != first_line) {
-        long version = 0;
-        const bool newer = readInt(line.substr(format.size()), 2, kMaxFrame, version);
-        bad(newer ? "recorded in a newer format (" + line.substr(format.size()) +
-                        "); this program reads \"" + first_line + "\""
-                  : "not a recording: the first line is not \"" + first_line + "\"");
+    if (version > newest) {
+        bad("recorded in a newer format (" + line.substr(format.size()) +
+            "); this program reads \"" + first_line + "\" and older");
         return -1;
     }
     if (!nextLine() || line.rfind("game ", 0) != 0) {
@@ -177,6 +176,12 @@ int RecordingReader::open(std::unique_ptr<std::istream> stream, const std::strin
     if (isNewerEngine(line.substr(7))) {
         bad("recorded by a newer engine (" + line.substr(7) + "); this is engine " +
             kEngineVersion);
+        return -1;
+    }
+    has_seed = version >= 2;
+    if (has_seed &&
+        (!nextLine() || line.rfind("seed ", 0) != 0 || !readChecksum(line.substr(5), seed))) {
+        bad("expected \"seed HEXADECIMAL\"");
         return -1;
     }
     return 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <istream>
 #include <memory>
 #include <string>
@@ -53,6 +54,10 @@ class RecordingReader {
     /// opened; -1 for a recording without one (cut off) or a stream that
     /// cannot be searched.
     int getRecordedFrames() const { return recorded_frames; }
+    /// Whether the recording gives the random source's seed (format 2 on).
+    bool hasSeed() const { return has_seed; }
+    /// The seed the random source started from while recording.
+    std::uint64_t getSeed() const { return seed; }
     /// "FILE:LINE: what is wrong", or "FILE: what is wrong" for a file that
     /// cannot be opened; empty while nothing is wrong.
     const std::string& getProblem() const { return problem; }
@@ -68,6 +73,8 @@ class RecordingReader {
     std::string path;
     std::string line;
     int recorded_frames = -1;
+    bool has_seed = false;
+    std::uint64_t seed = 0;
     /// Whether line ended the file without a line end.
     bool cut_line = false;
     int line_number = 0;

@@ -21,13 +21,16 @@ std::string exactly(float number) {
 
 }  // namespace
 
-int RecordingWriter::open(const std::string& path, const std::string& game) {
+int RecordingWriter::open(const std::string& path, const std::string& game, std::uint64_t seed) {
     failed_frame = 0;
     out.open(path, std::ios::out | std::ios::trunc);
     if (!out) {
         return -1;
     }
-    out << kRecordingFirstLine << "\ngame " << game << "\nengine " << kEngineVersion << '\n';
+    char seed_text[24];
+    std::snprintf(seed_text, sizeof seed_text, "%016" PRIx64, seed);
+    out << kRecordingFirstLine << "\ngame " << game << "\nengine " << kEngineVersion << "\nseed "
+        << seed_text << '\n';
     return out ? 0 : -1;
 }
 
