@@ -127,9 +127,7 @@ int GameManager::run() {
                                RecordingReader::Step::End;
         endReplay(ends_here || !replay.getProblem().empty()
                       ? replay.getProblem()
-                      : replay_file + ": replay diverges at frame " +
-                            std::to_string(frame_number + 1) +
-                            ": the game ended, the recording goes on");
+                      : divergence(frame_number + 1) + "the game ended, the recording goes on");
     }
     InputManager::getInstance().setInputTap(nullptr);
     const int recorded = finishRecording();
@@ -214,8 +212,7 @@ void GameManager::checkReplay() {
     if (now == replay_summary) {
         return;
     }
-    const std::string frame =
-        replay_file + ": replay diverges at frame " + std::to_string(frame_number) + ": ";
+    const std::string frame = divergence(frame_number);
     if (now.input != replay_summary.input) {
         endReplay(frame + "its input events are not the ones recorded in it");
     } else if (now.objects != replay_summary.objects) {
@@ -226,6 +223,10 @@ void GameManager::checkReplay() {
                   "an object's type, place, motion, box, sprite or value differs from the "
                   "recording");
     }
+}
+
+std::string GameManager::divergence(int frame) const {
+    return replay_file + ": replay diverges at frame " + std::to_string(frame) + ": ";
 }
 
 void GameManager::stopReplay() {

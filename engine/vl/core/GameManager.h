@@ -107,6 +107,8 @@ class GameManager : public Manager {
     /// Broadcasts the replay's input of this frame; false when the replay has
     /// no more frames or went bad.
     bool replayInput();
+    /// "FILE: replay diverges at frame N: ", the start of a divergence's line.
+    std::string divergence(int frame) const;
     /// Compares the world with the recording after this frame's update.
     void checkReplay();
     /// Ends a replay and the game; a problem that is not empty is the first

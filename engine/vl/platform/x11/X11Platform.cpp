@@ -379,15 +379,9 @@ unsigned long X11Platform::makeWindow(const std::string& title) {
 }
 
 bool X11Platform::awaitNews(const std::function<bool()>& done) {
-    XFlush(display);
     const auto deadline = std::chrono::steady_clock::now() + kWindowManagerAnswerTime;
     while (isUsable()) {
-        readNews(false);
-        while (isUsable() && XPending(display) > 0) {
-            XEvent event;
-            XNextEvent(display, &event);
-            takeEvent(event);
-        }
+        readNews(true);
         if (done()) {
             return true;
         }

@@ -1,5 +1,7 @@
 #include "vl/platform/programFiles.h"
 
+#include <errno.h>
+
 #include <filesystem>
 #include <system_error>
 
@@ -18,7 +20,12 @@ std::filesystem::path programFile() {
 }  // namespace
 
 std::string programName() {
+#ifdef __GLIBC__
+    // The name it was started by, as the desktop knows it.
+    const std::string name = program_invocation_short_name;
+#else
     const std::string name = programFile().filename().string();
+#endif
     return name.empty() ? "vl" : name;
 }
 
