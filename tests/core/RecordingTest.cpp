@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -47,20 +48,28 @@ TEST(Recording, ReadsBackWhatWasWritten) {
     const vl::EventKeyboard press(vl::Key::P, vl::KeyAction::Pressed);
     const vl::EventMouse move(vl::MouseAction::Moved, vl::MouseButton::Undefined,
                               vl::Vector(0.1f, 1e-7f));
+    vl::HeldInput held;
+    held.setKey(vl::Key::Space);
+    held.setKey(vl::Key::Backspace);
+    held.setButton(vl::MouseButton::Middle);
+    writer.writeHeld(1, held);
     writer.writeInput(1, press);
     writer.writeInput(1, move);
     writer.writeInput(1, vl::EventStep());
-    writer.writeFrame(1, vl::FrameSummary{3, 0xfedcba9876543210ull, 7});
-    writer.writeFrame(2, vl::FrameSummary{0, 1, vl::kNoInput});
+    vl::FrameSummary first{3, 0xfedcba9876543210ull, 7, true, 9, {1, 0xffff}, {}, {5, 6, 0xabcd}};
+    first.rows[23] = 0x1234;
+    writer.writeFrame(1, first);
+    writer.writeHeld(2, held);
+    writer.writeFrame(2, vl::FrameSummary{0, 1, vl::kNoInput, true, 2, {}, {}, {}});
     ASSERT_EQ(writer.close(2), 0);
 
     vl::RecordingReader reader;
     ASSERT_EQ(reader.open(file, "Velloc"), 0) << reader.getProblem();
-    EXPECT_TRUE(reader.hasSeed());
     EXPECT_EQ(reader.getSeed(), 0x0123456789abcdefull);
     std::vector<vl::RecordedInput> inputs;
     vl::FrameSummary summary;
     ASSERT_EQ(reader.readFrame(1, inputs, summary), vl::RecordingReader::Step::Frame);
+    EXPECT_EQ(reader.getHeld(), held);
     ASSERT_EQ(inputs.size(), 2u);
     EXPECT_FALSE(inputs[0].is_mouse);
     EXPECT_EQ(inputs[0].keyboard.getKey(), vl::Key::P);
@@ -68,13 +77,19 @@ TEST(Recording, ReadsBackWhatWasWritten) {
     EXPECT_TRUE(inputs[1].is_mouse);
     EXPECT_EQ(inputs[1].mouse.getAction(), vl::MouseAction::Moved);
     EXPECT_EQ(inputs[1].mouse.getPixelPosition(), move.getPixelPosition());
-    EXPECT_TRUE((summary == vl::FrameSummary{3, 0xfedcba9876543210ull, 7}));
+    EXPECT_EQ(std::tie(summary.objects, summary.world, summary.input, summary.picture,
+                       summary.has_details, summary.fields, summary.rows, summary.object_checks),
+              std::tie(first.objects, first.world, first.input, first.picture, first.has_details,
+                       first.fields, first.rows, first.object_checks));
     ASSERT_EQ(reader.readFrame(2, inputs, summary), vl::RecordingReader::Step::Frame);
-    EXPECT_TRUE(inputs.empty());
+    EXPECT_TRUE(inputs.empty() && summary.object_checks.empty());
+    EXPECT_EQ(reader.getHeld(), held);
     EXPECT_EQ(reader.readFrame(3, inputs, summary), vl::RecordingReader::Step::End);
     std::ifstream text(file);
-    EXPECT_NE(std::string(std::istreambuf_iterator<char>(text), {}).find(" 0.1 1e-07\n"),
-              std::string::npos);
+    const std::string written(std::istreambuf_iterator<char>(text), {});
+    EXPECT_NE(written.find(" 0.1 1e-07\n"), std::string::npos);
+    EXPECT_NE(written.find("held 1 800000000000000001 4\n"), std::string::npos);
+    EXPECT_EQ(written.find("held 2"), std::string::npos);
     std::setlocale(LC_ALL, "C");
 }
 
@@ -82,18 +97,20 @@ TEST(Recording, ReadsBackWhatWasWritten) {
 TEST(Recording, BadFilesNameTheirLineAndWhatIsWrong) {
     const std::string head = "vl-recording 2\ngame Velloc\nengine 1.0.0\nseed 0000000000000007\n";
     const std::string frame1 = "frame 1 0 0000000000000000 0000000000000000\n";
+    const std::string head3 = "vl-recording 3" + head.substr(14);
+    const std::string checks1 = "checks 1 " + std::string(36, '0') + ' ' + std::string(96, 'a');
+    const std::string frame1_3 = "frame 1 1 0000000000000000 0000000000000000 0000000000000000\n";
     const std::string kNoInputLine =
-        ":5: expected \"key 1 KEY ACTION\", \"mouse 1 ACTION BUTTON X Y\" or \"frame 1 OBJECTS "
-        "WORLD INPUT\"";
+        ":5: expected \"key 1 KEY ACTION\", \"mouse 1 ACTION BUTTON X Y\" or the frame's summary";
     const struct {
         std::string text;
         std::string problem;
     } cases[] = {
         {"", ": empty, not a recording"},
-        {"P1\n3 2\n", ":1: not a recording: the first line is not \"vl-recording 2\""},
-        {"vl-recording 0\n", ":1: not a recording: the first line is not \"vl-recording 2\""},
+        {"P1\n3 2\n", ":1: not a recording: the first line is not \"vl-recording 3\""},
+        {"vl-recording 0\n", ":1: not a recording: the first line is not \"vl-recording 3\""},
         {"vl-recording 7\n",
-         ":1: recorded in a newer format (7); this program reads \"vl-recording 2\" and older"},
+         ":1: recorded in a newer format (7); this program reads \"vl-recording 3\" and older"},
         {"vl-recording 2\ngame Velloc\nengine 1.0.0\nframe 1\n",
          ":4: expected \"seed HEXADECIMAL\""},
         {"vl-recording 1\ngame Snake\n", ":2: a recording of Snake, not of Velloc"},
@@ -107,9 +124,8 @@ TEST(Recording, BadFilesNameTheirLineAndWhatIsWrong) {
          ":3: recorded by a newer engine (1.0.10); this is engine 1.0.0"},
         {head + "frame 2 0 0000000000000000 0000000000000000\n", ":5: expected a line of frame 1"},
         {head + "frame 1 0 0000000000000000\n", ":5: expected \"frame 1 OBJECTS WORLD INPUT\""},
-        {head + "key 1 50\n",
-         ":5: expected \"key 1 KEY ACTION\", \"mouse 1 ACTION BUTTON X Y\" "
-         "or \"frame 1 OBJECTS WORLD INPUT\""},
+        {head + "key 1 50\n", kNoInputLine},
+        {head + "held 1 000000000000000000 0\n", kNoInputLine},
         {head + "mouse 1 2 -1 nan 0\n", kNoInputLine},
         {head + "mouse 1 2 -1 inf 0\n", kNoInputLine},
         {head + "mouse 1 2 -1 1e3 5000\n", kNoInputLine},
@@ -118,7 +134,8 @@ TEST(Recording, BadFilesNameTheirLineAndWhatIsWrong) {
         {head + "key 1 72 0\n", kNoInputLine},
         {head + "key 1 50 3\n", kNoInputLine},
         {head + frame1 + "end 2\n", ":6: expected \"end 1\""},
-        {head + std::string(201, 'k') + "\n", ":5: longer than 200 characters"},
+        {head + std::string(vl::kMaxRecordingLine + 1, 'k') + "\n",
+         ":5: longer than " + std::to_string(vl::kMaxRecordingLine) + " characters"},
         {head +
              [] {
                  std::string many;
@@ -128,6 +145,19 @@ TEST(Recording, BadFilesNameTheirLineAndWhatIsWrong) {
                  return many;
              }(),
          ":261: more than 256 input events in frame 1"},
+        {head3 + frame1_3, ":5: expected \"checks 1 FIELDS ROWS OBJECTS\""},
+        {head3 + checks1 + " -\n" + frame1_3,
+         ":6: the checks line has 0 object checksums for 1 objects"},
+        {head3 + checks1 + " 00g0\n", ":5: expected one \"checks 1 FIELDS ROWS OBJECTS\""},
+        {head3 + checks1 + " 0000\n" + checks1 + " 0000\n",
+         ":6: expected one \"checks 1 FIELDS ROWS OBJECTS\""},
+        {head3 + checks1 + "a 0000\n", ":5: expected one \"checks 1 FIELDS ROWS OBJECTS\""},
+        {head3 + "held 1 000000000000000000 8\n", ":5: expected one \"held 1 KEYS BUTTONS\""},
+        {head3 + "held 1 00000000000000000 0\n", ":5: expected one \"held 1 KEYS BUTTONS\""},
+        {head3 + "held 1 000000000000000000 0\nheld 1 000000000000000000 1\n",
+         ":6: expected one \"held 1 KEYS BUTTONS\""},
+        {head3 + checks1 + " 0000\nframe 1 1 0000000000000000 0000000000000000\n",
+         ":6: expected \"frame 1 OBJECTS WORLD INPUT PICTURE\""},
     };
     for (const auto& c : cases) {
         const std::string file = writeTestFile("bad", c.text);

@@ -3,9 +3,10 @@
 # without a window; a session played through a real window replays paced and
 # fast; a changed event is caught at its frame; bad files give one line each.
 #
-# Usage: replays.sh VELLOC WHOLE_GAME_RECORDING
+# Usage: replays.sh VELLOC WHOLE_GAME_RECORDING FORMAT_1_RECORDING
 velloc=$1
 whole_game=$2
+format1=$3
 name=replays
 source "$(dirname "$0")/checks.sh"
 
@@ -25,25 +26,29 @@ expect "the whole game, fast and headless" "velloc: 982 frames, final score 1995
     "$(replay "$whole_game" --fast --headless)"
 echo "the whole game replayed in $((($(date +%s%N) - start) / 1000000)) ms"
 
+# A recording of the first format still replays, and says what it could not check.
+expect "a recording of format 1" "velloc: $format1: recorded in format 1, which keeps neither the picture nor the keys and buttons held: the replay checks neither
+velloc: 300 frames, final score 220000, ok / exit 0" "$(replay "$format1" --fast --headless)"
+
 # One event changed: the replay stops at that event's frame.
 line=$(grep -n '^key ' "$whole_game" | sed -n 40p)
 number=${line%%:*}
 frame=$(echo "${line#*:}" | cut -d' ' -f2)
 sed "${number}s/ [0-9]*\$/ 1/" "$whole_game" >"$work/changed"
-expect "a changed event" "velloc: $frame frames, final score S, $work/changed: replay diverges at frame $frame: its input events are not the ones recorded in it / exit 1" \
+expect "a changed event" "velloc: $frame frames, final score S, $work/changed: replay diverges at frame $frame: its input events do not give the checksum recorded with them / exit 1" \
     "$(replayToScore "$work/changed" --fast --headless)"
 
 # Bad files: one line naming the file, the line and what is wrong.
 head -n 200 "$whole_game" >"$work/truncated"
 printf 'vl-recording 1\ngame Snake\nengine 1.0.0\nend 0\n' >"$work/snake"
-printf 'vl-recording 3\n' >"$work/newer"
+printf 'vl-recording 4\n' >"$work/newer"
 head -c 3000 /dev/urandom >"$work/noise"
-last=$(sed -n 200p "$whole_game" | cut -d' ' -f2)
+last=$(grep '^frame ' "$work/truncated" | tail -n1 | cut -d' ' -f2)
 expect "a truncated file" "velloc: $last frames, final score S, $work/truncated: cut off after frame $last, before its end / exit 1" \
     "$(replayToScore "$work/truncated" --fast --headless)"
 expect "another game's" "velloc: $work/snake:2: a recording of Snake, not of Velloc / exit 1" \
     "$(replay "$work/snake" --fast --headless)"
-expect "a newer format" "velloc: $work/newer:1: recorded in a newer format (3); this program reads \"vl-recording 2\" and older / exit 1" \
+expect "a newer format" "velloc: $work/newer:1: recorded in a newer format (4); this program reads \"vl-recording 3\" and older / exit 1" \
     "$(replay "$work/newer" --fast --headless)"
 noise=$(replay "$work/noise" --headless)
 expect "no recording at all" "1 line / exit 1" "$(printf '%s\n' "$noise" | wc -l) line / ${noise##* / }"

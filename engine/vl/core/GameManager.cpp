@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "vl/core/Clock.h"
+#include "vl/core/frameDifference.h"
 #include "vl/core/framePacing.h"
 #include "vl/core/frameSummary.h"
 #include "vl/core/random.h"
@@ -79,18 +80,30 @@ void GameManager::shutDown() {
 }
 
 void GameManager::runFrame() {
-    InputManager::getInstance().pollInput();
+    InputManager& input = InputManager::getInstance();
+    input.pollInput();
     ResourceManager::getInstance().startWaitingAudio();
     if (replaying && !replayInput()) {
         return;
     }
+    recording.writeHeld(frame_number + 1, input.getHeld());
     const EventStep step;
     broadcast(&step);
     WorldManager::getInstance().update();
     // Input sent before the frame (by a scripted player) counts as the frame's.
     ++frame_number;
+    const bool summarizing = recording.isOpen() || replaying;
+    if (summarizing) {
+        summarizeWorld(frame_summary);
+        frame_summary.input = frame_input;
+    }
+    WorldManager::getInstance().drawAll();
+    DisplayManager& display = DisplayManager::getInstance();
+    if (summarizing) {
+        summarizePicture(display.getPictureCells(), frame_summary);
+    }
     if (recording.isOpen()) {
-        recording.writeFrame(frame_number, summarizeFrame(frame_input));
+        recording.writeFrame(frame_number, frame_summary);
         if (recording.getFailedFrame() != 0) {
             std::cerr << "vl: the recording could not be written at frame " << frame_number
                       << "; the game goes on unrecorded\n";
@@ -100,8 +113,8 @@ void GameManager::runFrame() {
         checkReplay();
     }
     frame_input = kNoInput;
-    WorldManager::getInstance().drawAll();
-    DisplayManager::getInstance().presentFrame();
+    frame_inputs.clear();
+    display.presentFrame();
     // Moved on at the frame's end, so that input sent before a frame (by a
     // scripted player) reads the same time as input read within it.
     if (isFrameTimeOn()) {
@@ -154,6 +167,9 @@ void GameManager::tapInput() {
     InputManager::getInstance().setInputTap([this](const Event& event) {
         frame_input = addInputToChecksum(frame_input, event);
         recording.writeInput(frame_number + 1, event);
+        if (replaying && frame_inputs.size() < kMaxInputsPerFrame + 1) {
+            frame_inputs.push_back(recordedInput(event));
+        }
     });
 }
 
@@ -180,6 +196,11 @@ int GameManager::startReplay(const std::string& path, const std::string& game_na
     if (replay.hasSeed()) {
         seedRandom(replay.getSeed());
     }
+    if (replay.getFormat() < 3) {
+        std::cerr << programName() << ": " << path << ": recorded in format " << replay.getFormat()
+                  << ", which keeps neither the picture nor the keys and buttons held: the "
+                     "replay checks neither\n";
+    }
     setFrameTime(true);
     frame_number = 0;
     replaying = true;
@@ -197,6 +218,7 @@ bool GameManager::replayInput() {
         return false;
     }
     InputManager& input = InputManager::getInstance();
+    input.setHeld(replay.getHeld());
     for (const RecordedInput& recorded : replay_inputs) {
         if (recorded.is_mouse) {
             input.broadcastInput(recorded.mouse);
@@ -208,20 +230,17 @@ bool GameManager::replayInput() {
 }
 
 void GameManager::checkReplay() {
-    const FrameSummary now = summarizeFrame(frame_input);
-    if (now == replay_summary) {
-        return;
+    std::string difference = describeInputDifference(frame_inputs, replay_inputs,
+                                                     frame_summary.input == replay_summary.input);
+    if (difference.empty()) {
+        difference = describeWorldDifference(frame_summary, replay_summary);
     }
-    const std::string frame = divergence(frame_number);
-    if (now.input != replay_summary.input) {
-        endReplay(frame + "its input events are not the ones recorded in it");
-    } else if (now.objects != replay_summary.objects) {
-        endReplay(frame + "the world holds " + std::to_string(now.objects) +
-                  " objects, the recording " + std::to_string(replay_summary.objects));
-    } else {
-        endReplay(frame +
-                  "an object's type, place, motion, box, sprite or value differs from the "
-                  "recording");
+    if (difference.empty()) {
+        difference = describePictureDifference(frame_summary, replay_summary,
+                                               DisplayManager::getInstance().getPictureCells());
+    }
+    if (!difference.empty()) {
+        endReplay(divergence(frame_number) + difference);
     }
 }
 

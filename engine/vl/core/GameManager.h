@@ -133,8 +133,12 @@ class GameManager : public Manager {
     std::string replay_stop;
     std::vector<RecordedInput> replay_inputs;
     FrameSummary replay_summary;
+    /// The summary of the frame under way, while recording or replaying.
+    FrameSummary frame_summary;
     int frame_number = 0;
     std::uint64_t frame_input = kNoInput;
+    /// The input events sent in the frame under way, while replaying.
+    std::vector<RecordedInput> frame_inputs;
 };
 
 }  // namespace vl

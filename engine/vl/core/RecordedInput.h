@@ -16,4 +16,17 @@ struct RecordedInput {
     EventMouse mouse;
 };
 
+/// A keyboard or mouse event as a recording holds it; any other event gives a
+/// keyboard event with nothing set.
+inline RecordedInput recordedInput(const Event& event) {
+    RecordedInput input;
+    input.is_mouse = event.getType() == kMouseEvent;
+    if (input.is_mouse) {
+        input.mouse = static_cast<const EventMouse&>(event);
+    } else if (event.getType() == kKeyboardEvent) {
+        input.keyboard = static_cast<const EventKeyboard&>(event);
+    }
+    return input;
+}
+
 }  // namespace vl

@@ -1,6 +1,7 @@
 #include "vl/core/RecordingReader.h"
 
 #include <algorithm>
+#include <bitset>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -65,6 +66,53 @@ bool readChecksum(const std::string& word, std::uint64_t& value) {
         return false;
     }
     value = std::strtoull(word.c_str(), nullptr, 16);
+    return true;
+}
+
+// Exactly count 16-bit checksums of four digits each, with no space between.
+bool readChecks(const std::string& word, std::uint16_t* checks, std::size_t count) {
+    if (word.size() != 4 * count ||
+        word.find_first_not_of("0123456789abcdef") != std::string::npos) {
+        return false;
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+        checks[i] = static_cast<std::uint16_t>(std::stoul(word.substr(4 * i, 4), nullptr, 16));
+    }
+    return true;
+}
+
+// The objects' checksums, or "-" for none.
+bool readObjectChecks(const std::string& word, std::vector<std::uint16_t>& checks) {
+    const std::size_t count = word == "-" ? 0 : word.size() / 4;
+    if (count > kMaxCheckedObjects || (count == 0 && word != "-")) {
+        return false;
+    }
+    checks.resize(count);
+    return count == 0 || readChecks(word, checks.data(), count);
+}
+
+// Bits from hexadecimal digits, the highest first; no digit may set a bit
+// beyond the last.
+template <std::size_t kBits>
+bool readBits(const std::string& word, std::bitset<kBits>& bits) {
+    constexpr std::size_t kDigits = (kBits + 3) / 4;
+    if (word.size() != kDigits || word.find_first_not_of("0123456789abcdef") != std::string::npos) {
+        return false;
+    }
+    bits.reset();
+    for (std::size_t digit = 0; digit < kDigits; ++digit) {
+        const unsigned value =
+            static_cast<unsigned>(std::stoul(word.substr(digit, 1), nullptr, 16));
+        for (std::size_t bit = 0; bit < 4; ++bit) {
+            const std::size_t index = (kDigits - 1 - digit) * 4 + bit;
+            if ((value >> bit & 1u) != 0 && index >= kBits) {
+                return false;
+            }
+            if ((value >> bit & 1u) != 0) {
+                bits.set(index);
+            }
+        }
+    }
     return true;
 }
 
@@ -143,7 +191,7 @@ int RecordingReader::open(std::unique_ptr<std::istream> stream, const std::strin
     line_number = 0;
     problem.clear();
     const std::string first_line = kRecordingFirstLine;
-    const std::string format = first_line.substr(0, first_line.find(' ') + 1);
+    const std::string prefix = first_line.substr(0, first_line.find(' ') + 1);
     if (!nextLine()) {
         if (problem.empty()) {
             problem = path + ": empty, not a recording";
@@ -151,13 +199,13 @@ int RecordingReader::open(std::unique_ptr<std::istream> stream, const std::strin
         return -1;
     }
     long version = 0;
-    const long newest = std::atol(first_line.c_str() + format.size());
-    if (line.rfind(format, 0) != 0 || !readInt(line.substr(format.size()), 1, kMaxFrame, version)) {
+    const long newest = std::atol(first_line.c_str() + prefix.size());
+    if (line.rfind(prefix, 0) != 0 || !readInt(line.substr(prefix.size()), 1, kMaxFrame, version)) {
         bad("not a recording: the first line is not \"" + first_line + "\"");
         return -1;
     }
     if (version > newest) {
-        bad("recorded in a newer format (" + line.substr(format.size()) +
+        bad("recorded in a newer format (" + line.substr(prefix.size()) +
             "); this program reads \"" + first_line + "\" and older");
         return -1;
     }
@@ -178,6 +226,8 @@ int RecordingReader::open(std::unique_ptr<std::istream> stream, const std::strin
             kEngineVersion);
         return -1;
     }
+    format = static_cast<int>(version);
+    held = HeldInput();
     has_seed = version >= 2;
     if (has_seed &&
         (!nextLine() || line.rfind("seed ", 0) != 0 || !readChecksum(line.substr(5), seed))) {
@@ -214,6 +264,8 @@ RecordingReader::Step RecordingReader::bad(const std::string& message) {
 RecordingReader::Step RecordingReader::readFrame(int frame, std::vector<RecordedInput>& inputs,
                                                  FrameSummary& summary) {
     inputs.clear();
+    bool has_checks = false;
+    bool has_held = false;
     const std::string expected_frame = std::to_string(frame);
     while (nextLine()) {
         const std::vector<std::string> words = wordsOf(line, 6);
@@ -233,13 +285,44 @@ RecordingReader::Step RecordingReader::readFrame(int frame, std::vector<Recorded
             return bad("expected a line of frame " + expected_frame);
         }
         if (kind == "frame") {
+            const std::size_t words_expected = format >= 3 ? 6 : 5;
             long objects = 0;
-            if (words.size() != 5 || !readInt(words[2], 0, kMaxObjects, objects) ||
-                !readChecksum(words[3], summary.world) || !readChecksum(words[4], summary.input)) {
-                return bad("expected \"frame " + expected_frame + " OBJECTS WORLD INPUT\"");
+            if (words.size() != words_expected || !readInt(words[2], 0, kMaxObjects, objects) ||
+                !readChecksum(words[3], summary.world) || !readChecksum(words[4], summary.input) ||
+                (format >= 3 && !readChecksum(words[5], summary.picture))) {
+                return bad("expected \"frame " + expected_frame + " OBJECTS WORLD INPUT" +
+                           (format >= 3 ? " PICTURE" : "") + "\"");
             }
             summary.objects = static_cast<int>(objects);
+            if (format >= 3 && !has_checks) {
+                return bad("expected \"checks " + expected_frame + " FIELDS ROWS OBJECTS\"");
+            }
+            if (format >= 3 &&
+                summary.object_checks.size() !=
+                    std::min<std::size_t>(static_cast<std::size_t>(objects), kMaxCheckedObjects)) {
+                return bad("the checks line has " + std::to_string(summary.object_checks.size()) +
+                           " object checksums for " + std::to_string(objects) + " objects");
+            }
+            summary.has_details = format >= 3;
             return Step::Frame;
+        }
+        if (kind == "checks" && format >= 3) {
+            if (has_checks || words.size() != 5 ||
+                !readChecks(words[2], summary.fields.data(), kSummaryFields) ||
+                !readChecks(words[3], summary.rows.data(), kSummaryRows) ||
+                !readObjectChecks(words[4], summary.object_checks)) {
+                return bad("expected one \"checks " + expected_frame + " FIELDS ROWS OBJECTS\"");
+            }
+            has_checks = true;
+            continue;
+        }
+        if (kind == "held" && format >= 3) {
+            if (has_held || words.size() != 4 || !readBits(words[2], held.keys) ||
+                !readBits(words[3], held.buttons)) {
+                return bad("expected one \"held " + expected_frame + " KEYS BUTTONS\"");
+            }
+            has_held = true;
+            continue;
         }
         if (inputs.size() == kMaxInputsPerFrame) {
             return bad("more than " + std::to_string(kMaxInputsPerFrame) +
@@ -266,8 +349,7 @@ RecordingReader::Step RecordingReader::readFrame(int frame, std::vector<Recorded
             input.mouse.setPixelPosition(Vector(x, y));
         } else {
             return bad("expected \"key " + expected_frame + " KEY ACTION\", \"mouse " +
-                       expected_frame + " ACTION BUTTON X Y\" or \"frame " + expected_frame +
-                       " OBJECTS WORLD INPUT\"");
+                       expected_frame + " ACTION BUTTON X Y\" or the frame's summary");
         }
         inputs.push_back(input);
     }

@@ -9,11 +9,13 @@
 
 #include "vl/core/RecordedInput.h"
 #include "vl/core/frameSummary.h"
+#include "vl/input/HeldInput.h"
 
 namespace vl {
 
-/// The longest line a recording may hold; a longer one makes it bad.
-constexpr std::size_t kMaxRecordingLine = 200;
+/// The longest line a recording may hold, a checks line with every object's
+/// checksum; a longer one makes it bad.
+constexpr std::size_t kMaxRecordingLine = 160 + 4 * kMaxCheckedObjects;
 /// The most input events one frame of a recording may hold.
 constexpr std::size_t kMaxInputsPerFrame = 256;
 
@@ -48,7 +50,8 @@ class RecordingReader {
     int open(std::unique_ptr<std::istream> stream, const std::string& name,
              const std::string& game);
     /// Reads the next frame, which must be numbered frame: its inputs in the
-    /// order they were broadcast (inputs is emptied first) and its summary.
+    /// order they were broadcast (inputs is emptied first), its summary and,
+    /// when it gives them, the keys and buttons held (getHeld).
     Step readFrame(int frame, std::vector<RecordedInput>& inputs, FrameSummary& summary);
     /// The number of frames the end line gives, read when the file was
     /// opened; -1 for a recording without one (cut off) or a stream that
@@ -58,6 +61,11 @@ class RecordingReader {
     bool hasSeed() const { return has_seed; }
     /// The seed the random source started from while recording.
     std::uint64_t getSeed() const { return seed; }
+    /// The version of the recording's format, from its first line.
+    int getFormat() const { return format; }
+    /// The keys and buttons held in the last frame read: the last held line
+    /// so far, none before it and in recordings of format 1 and 2.
+    const HeldInput& getHeld() const { return held; }
     /// "FILE:LINE: what is wrong", or "FILE: what is wrong" for a file that
     /// cannot be opened; empty while nothing is wrong.
     const std::string& getProblem() const { return problem; }
@@ -75,6 +83,8 @@ class RecordingReader {
     int recorded_frames = -1;
     bool has_seed = false;
     std::uint64_t seed = 0;
+    int format = 0;
+    HeldInput held;
     /// Whether line ended the file without a line end.
     bool cut_line = false;
     int line_number = 0;

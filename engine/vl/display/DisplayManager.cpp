@@ -63,6 +63,8 @@ int DisplayManager::startUp() {
     if (openWindow() != 0) {
         return -1;
     }
+    // Cells drawn before, which no window showed, leave no colour behind.
+    glyph_color = kDefaultColor;
     window->setMouseCursorVisible(false);
     window->setVerticalSyncEnabled(true);
     // Lays the picture out and starts the first frame on black: a new
@@ -199,14 +201,15 @@ Vector DisplayManager::windowToPicture(int x, int y) const {
 
 int DisplayManager::drawCell(Vector position, char ch, Color color) {
     const bool can_draw = window && font;
-    if (!can_draw && !recording) {
-        return -1;
-    }
     if (isDrawingColor(color)) {
         glyph_color = color;
     }
     if (recording && recorded_cells.size() < kMaxRecordedCells) {
         recorded_cells.push_back(CellRecord{position, ch, glyph_color});
+    }
+    const FrameCell cell{position - WorldManager::getInstance().getView().corner, ch, glyph_color};
+    if (picture_cells.size() < kMaxRecordedCells) {
+        picture_cells.push_back(cell);
     }
     if (!can_draw) {
         return -1;
@@ -217,8 +220,7 @@ int DisplayManager::drawCell(Vector position, char ch, Color color) {
         drawn_cells = 0;
         frame_cut = true;
     }
-    frame_cells.push_back(
-        FrameCell{position - WorldManager::getInstance().getView().corner, ch, glyph_color});
+    frame_cells.push_back(cell);
     return 0;
 }
 
@@ -277,6 +279,7 @@ void DisplayManager::setRecording(bool on) {
 
 void DisplayManager::presentFrame() {
     recorded_cells.clear();
+    picture_cells.clear();
     if (!window) {
         return;
     }

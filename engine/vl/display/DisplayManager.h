@@ -160,6 +160,10 @@ class DisplayManager : public Manager {
     bool isRecording() const { return recording; }
     /// The cells drawn this frame while recording, in drawing order.
     const std::vector<CellRecord>& getRecordedCells() const { return recorded_cells; }
+    /// The cells drawn this frame, with or without a window, in drawing order
+    /// and relative to the view's corner, up to kMaxRecordedCells: the picture
+    /// a recording checks. presentFrame empties it.
+    const std::vector<FrameCell>& getPictureCells() const { return picture_cells; }
 
   private:
     DisplayManager();
@@ -223,6 +227,7 @@ class DisplayManager : public Manager {
     Color glyph_color = kDefaultColor;
     bool recording = false;
     std::vector<CellRecord> recorded_cells;
+    std::vector<FrameCell> picture_cells;
 };
 
 /// Cell size in pixels, in whole pixels: 1024 / 82 = 12 wide, 768 / 24 = 32 high.

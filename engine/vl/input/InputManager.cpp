@@ -36,76 +36,68 @@ MouseButton translateButton(sf::Mouse::Button code) {
     return MouseButton::Undefined;
 }
 
-// Presses and releases are read from the window's queue, so a click that
-// begins and ends between two samplings still reaches the game.
-void broadcastButtonEvent(const sf::Event::MouseButtonEvent& button, MouseAction action) {
-    const Vector pixels = DisplayManager::getInstance().windowToPicture(button.x, button.y);
-    const EventMouse mouse(action, translateButton(button.button), pixels);
-    InputManager::getInstance().broadcastInput(mouse);
+RecordedInput keyboardInput(Key key, KeyAction action) {
+    RecordedInput input;
+    input.keyboard = EventKeyboard(key, action);
+    return input;
 }
 
-// The keyboard and mouse are read only when read_devices is set; a resize is
-// always followed.
-void handleWindowEvent(const sf::Event& event, bool read_devices) {
-    DisplayManager::getInstance().getPlatform()->noteWindowEvent(event);
-    if (event.type == sf::Event::Resized) {
-        DisplayManager::getInstance().fitToWindow();
-        return;
-    }
-    if (!read_devices) {
-        return;
-    }
-    InputManager& input = InputManager::getInstance();
+// Positions are turned into the picture's pixels as they are read, for the
+// window may be resized by a later event of the same frame.
+RecordedInput mouseInput(MouseAction action, MouseButton button, int x, int y) {
+    RecordedInput input;
+    input.is_mouse = true;
+    input.mouse = EventMouse(action, button, DisplayManager::getInstance().windowToPicture(x, y));
+    return input;
+}
+
+// The keyboard or mouse input a window event gives, if any; presses and
+// releases are read from the window's queue, so a click that begins and ends
+// between two samples still reaches the game.
+bool readInput(const sf::Event& event, RecordedInput& input) {
     switch (event.type) {
-        case sf::Event::KeyPressed: {
-            const EventKeyboard keyboard(translateKey(event.key.code), KeyAction::Pressed);
-            input.broadcastInput(keyboard);
-            break;
-        }
-        case sf::Event::KeyReleased: {
-            const EventKeyboard keyboard(translateKey(event.key.code), KeyAction::Released);
-            input.broadcastInput(keyboard);
-            break;
-        }
-        case sf::Event::MouseMoved: {
-            const Vector pixels =
-                DisplayManager::getInstance().windowToPicture(event.mouseMove.x, event.mouseMove.y);
-            const EventMouse mouse(MouseAction::Moved, MouseButton::Undefined, pixels);
-            input.broadcastInput(mouse);
-            break;
-        }
+        case sf::Event::KeyPressed:
+            input = keyboardInput(translateKey(event.key.code), KeyAction::Pressed);
+            return true;
+        case sf::Event::KeyReleased:
+            input = keyboardInput(translateKey(event.key.code), KeyAction::Released);
+            return true;
+        case sf::Event::MouseMoved:
+            input = mouseInput(MouseAction::Moved, MouseButton::Undefined, event.mouseMove.x,
+                               event.mouseMove.y);
+            return true;
         case sf::Event::MouseButtonPressed:
-            broadcastButtonEvent(event.mouseButton, MouseAction::Pressed);
-            break;
         case sf::Event::MouseButtonReleased:
-            broadcastButtonEvent(event.mouseButton, MouseAction::Released);
-            break;
+            input = mouseInput(event.type == sf::Event::MouseButtonPressed ? MouseAction::Pressed
+                                                                           : MouseAction::Released,
+                               translateButton(event.mouseButton.button), event.mouseButton.x,
+                               event.mouseButton.y);
+            return true;
         default:
-            break;
+            return false;
     }
 }
 
-// Whether any key or button was held.
-bool broadcastHeld(const Platform& devices) {
-    InputManager& input = InputManager::getInstance();
-    bool any = false;
-    for (const Key held : kHeldKeys) {
-        if (devices.wasKeyDown(held)) {
-            input.broadcastInput(EventKeyboard(held, KeyAction::Held));
-            any = true;
+// The frame's held input: down at the sample and not released since, or
+// pressed this frame, whatever came after the press.
+HeldInput settleHeld(const HeldInput& sampled, const std::vector<RecordedInput>& events) {
+    HeldInput released;
+    HeldInput pressed;
+    for (const RecordedInput& input : events) {
+        if (input.is_mouse && input.mouse.getAction() == MouseAction::Pressed) {
+            pressed.setButton(input.mouse.getButton());
+        } else if (input.is_mouse && input.mouse.getAction() == MouseAction::Released) {
+            released.setButton(input.mouse.getButton());
+        } else if (!input.is_mouse && input.keyboard.getAction() == KeyAction::Pressed) {
+            pressed.setKey(input.keyboard.getKey());
+        } else if (!input.is_mouse && input.keyboard.getAction() == KeyAction::Released) {
+            released.setKey(input.keyboard.getKey());
         }
     }
-    for (const HeldButton& held : kHeldButtons) {
-        if (devices.wasButtonDown(held.button)) {
-            input.broadcastInput(EventMouse(MouseAction::Held, held.button, Vector(0, 0)));
-            any = true;
-        }
-    }
-    return any;
-}
-
-bool isPress(const sf::Event& event) {
-    return event.type == sf::Event::KeyPressed || event.type == sf::Event::MouseButtonPressed;
+    HeldInput held;
+    held.keys = (sampled.keys & ~released.keys) | pressed.keys;
+    held.buttons = (sampled.buttons & ~released.buttons) | pressed.buttons;
+    return held;
 }
 
 }  // namespace
@@ -133,6 +125,7 @@ int InputManager::startUp() {
     // is reported by sampling instead.
     window->setKeyRepeatEnabled(false);
     held_possible = true;
+    held = HeldInput();
     setStarted(true);
     return 0;
 }
@@ -143,83 +136,124 @@ void InputManager::shutDown() {
         display_window->setKeyRepeatEnabled(true);
     }
     window = nullptr;
+    held = HeldInput();
     setStarted(false);
 }
 
 void InputManager::pollInput() {
-    // Nothing is read, not even the held keys, unless the display's window
-    // exists (see sampleDevices).
-    if (!isStarted() || window == nullptr) {
+    frame_events.clear();
+    if (isStarted() && window != nullptr) {
+        // The sample comes first: a key it finds down has its press event
+        // queued already, so the frame never sees a key down before its press.
+        if (!replaying) {
+            sampleHeld();
+        }
+        readWindow();
+        if (replaying) {
+            return;
+        }
+        held = settleHeld(sampled, frame_events);
+    } else if (!replaying) {
+        sampled = held;
+    } else {
         return;
     }
+    for (const RecordedInput& input : frame_events) {
+        if (input.is_mouse) {
+            broadcastInput(input.mouse);
+        } else {
+            broadcastInput(input.keyboard);
+        }
+    }
+    broadcastHeld(sampled);
+}
+
+void InputManager::readWindow() {
     GameManager& game = GameManager::getInstance();
+    DisplayManager& display = DisplayManager::getInstance();
     sf::Event event;
     while (window->pollEvent(event)) {
-        handleWindowEvent(event, !replaying);
-        held_possible = held_possible || isPress(event);
-        // A replay in a window reads no input but Escape, which stops it.
-        if (replaying && event.type == sf::Event::KeyPressed &&
-            event.key.code == sf::Keyboard::Escape) {
+        display.getPlatform()->noteWindowEvent(event);
+        if (event.type == sf::Event::Resized) {
+            display.fitToWindow();
+        }
+        held_possible = held_possible || event.type == sf::Event::KeyPressed ||
+                        event.type == sf::Event::MouseButtonPressed;
+        RecordedInput input;
+        if (!readInput(event, input)) {
+            continue;
+        }
+        // A replay reads no input from its window but Escape, which stops it.
+        if (!replaying) {
+            frame_events.push_back(input);
+        } else if (!input.is_mouse && input.keyboard.getKey() == Key::Escape &&
+                   input.keyboard.getAction() == KeyAction::Pressed) {
             game.stopReplay();
         }
     }
-    const bool close_requested = DisplayManager::getInstance().takeCloseRequest();
+    const bool close_requested = display.takeCloseRequest();
     if (close_requested && replaying) {
         game.stopReplay();
     } else if (close_requested && game.isFinishOnClose()) {
         game.setFinished(true);
     }
-    if (DisplayManager::getInstance().isWindowLost()) {
+    if (display.isWindowLost()) {
         game.setFinished(true);
-        return;
     }
-    if (replaying) {
-        return;
-    }
+}
+
+void InputManager::sampleHeld() {
+    sampled = HeldInput();
     // While the window has the focus, a key or button goes down only with a
-    // press that reaches the window; so once a sample finds none held, the
+    // press that reaches the window; so once a sample finds none down, the
     // devices are left unasked (a still screen costs no request to the
     // server) until a press arrives or the focus moves.
-    Platform* desktop = DisplayManager::getInstance().getPlatform();
-    if (desktop != nullptr && desktop->takeFocusMove()) {
+    Platform* devices = DisplayManager::getInstance().getPlatform();
+    if (devices == nullptr || DisplayManager::getInstance().isWindowLost()) {
+        return;
+    }
+    if (devices->takeFocusMove()) {
         held_possible = true;
     }
     if (!held_possible) {
         return;
     }
-    const Platform* devices = sampleDevices();
-    held_possible = devices != nullptr && broadcastHeld(*devices);
-    if (desktop != nullptr && desktop->takeFocusMove()) {
-        held_possible = true;
+    // The keyboard and mouse belong to the whole desktop: keys typed into
+    // another program must not walk the player. The focus is asked again
+    // after the sample, whose answer comes after any focus change before it.
+    if (devices->hasFocus() && devices->sampleDevices() && devices->hasFocus()) {
+        for (const KeyName& name : kKeyNames) {
+            sampled.setKey(name.key, devices->wasKeyDown(name.key));
+        }
+        for (const HeldButton& button : kHeldButtons) {
+            sampled.setButton(button.button, devices->wasButtonDown(button.button));
+        }
+    }
+    held_possible = !sampled.none() || devices->takeFocusMove();
+}
+
+void InputManager::broadcastHeld(const HeldInput& keys_and_buttons) {
+    for (const Key key : kHeldKeys) {
+        if (keys_and_buttons.hasKey(key)) {
+            broadcastInput(EventKeyboard(key, KeyAction::Held));
+        }
+    }
+    for (const HeldButton& button : kHeldButtons) {
+        if (keys_and_buttons.hasButton(button.button)) {
+            broadcastInput(EventMouse(MouseAction::Held, button.button, Vector(0, 0)));
+        }
     }
 }
 
 void InputManager::broadcastInput(const Event& event) {
+    if (event.getType() == kMouseEvent &&
+        static_cast<const EventMouse&>(event).getAction() == MouseAction::Moved) {
+        pointer = static_cast<const EventMouse&>(event).getPixelPosition();
+    }
     if (tap) {
         tap(event);
     }
     broadcast(&event);
-}
-
-const Platform* InputManager::sampleDevices() const {
-    Platform* devices = DisplayManager::getInstance().getPlatform();
-    // The focus is asked again after the sample, whose answer comes after
-    // any focus change before it.
-    if (!isStarted() || window == nullptr || devices == nullptr || !devices->hasFocus() ||
-        !devices->sampleDevices() || !devices->hasFocus()) {
-        return nullptr;
-    }
-    return devices;
-}
-
-bool InputManager::isKeyDown(Key key) const {
-    const Platform* devices = findKeyName(key) != nullptr ? sampleDevices() : nullptr;
-    return devices != nullptr && devices->wasKeyDown(key);
-}
-
-bool InputManager::isButtonDown(MouseButton button) const {
-    const Platform* devices = button != MouseButton::Undefined ? sampleDevices() : nullptr;
-    return devices != nullptr && devices->wasButtonDown(button);
 }
 
 Key translateKey(sf::Keyboard::Key code) {

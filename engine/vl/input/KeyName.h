@@ -4,6 +4,7 @@
 #include <array>
 
 #include "vl/input/EventKeyboard.h"
+#include "vl/input/HeldInput.h"
 
 namespace vl {
 
@@ -17,7 +18,7 @@ struct KeyName {
 };
 
 /// Every key the engine knows: Key's values 0 to 71, in order.
-inline constexpr std::array<KeyName, 72> kKeyNames = {{
+inline constexpr std::array<KeyName, kKeyCount> kKeyNames = {{
     {Key::Space, sf::Keyboard::Space, 0x20},
     {Key::Enter, sf::Keyboard::Enter, 0xff0d},
     {Key::Escape, sf::Keyboard::Escape, 0xff1b},

@@ -18,4 +18,13 @@ enum Color : int32_t {
 
 constexpr Color kDefaultColor = White;
 
+/// The colours' names, in the order of their values: "black" to "white".
+inline constexpr const char* kColorNames[] = {"black", "red",     "green", "yellow",
+                                              "blue",  "magenta", "cyan",  "white"};
+
+/// The colour's name; "white" for a value outside the eight.
+inline const char* colorName(Color color) {
+    return color >= Black && color <= White ? kColorNames[color] : kColorNames[kDefaultColor];
+}
+
 }  // namespace vl

@@ -348,16 +348,9 @@ Frame parseFrame(std::istream& in, int width, int height) {
 }
 
 Color colorFromName(const std::string& name) {
-    static const struct {
-        const char* name;
-        Color color;
-    } kColorNames[] = {
-        {"black", Black}, {"red", Red},         {"green", Green}, {"yellow", Yellow},
-        {"blue", Blue},   {"magenta", Magenta}, {"cyan", Cyan},
-    };
-    for (const auto& entry : kColorNames) {
-        if (name == entry.name) {
-            return entry.color;
+    for (int32_t color = Black; color <= White; ++color) {
+        if (name == kColorNames[color]) {
+            return static_cast<Color>(color);
         }
     }
     return kDefaultColor;
