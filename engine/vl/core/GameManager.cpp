@@ -158,6 +158,7 @@ int GameManager::startRecording(const std::string& path, const std::string& game
     }
     seedRandom(seed);
     setFrameTime(true);
+    DisplayManager::getInstance().forgetPictureCells();
     frame_number = 0;
     tapInput();
     return 0;
@@ -202,6 +203,7 @@ int GameManager::startReplay(const std::string& path, const std::string& game_na
                      "replay checks neither\n";
     }
     setFrameTime(true);
+    DisplayManager::getInstance().forgetPictureCells();
     frame_number = 0;
     replaying = true;
     replay_paced = paced;

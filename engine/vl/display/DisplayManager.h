@@ -164,6 +164,9 @@ class DisplayManager : public Manager {
     /// and relative to the view's corner, up to kMaxRecordedCells: the picture
     /// a recording checks. presentFrame empties it.
     const std::vector<FrameCell>& getPictureCells() const { return picture_cells; }
+    /// Empties getPictureCells until the next drawCell, so that a recording
+    /// or replay started between frames checks only its own frames' cells.
+    void forgetPictureCells() { picture_cells.clear(); }
 
   private:
     DisplayManager();
