@@ -24,6 +24,9 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     vl::DisplayManager::getInstance().setScale(options.scale);
+    if (options.terminal) {
+        vl::DisplayManager::getInstance().setTerminal(true);
+    }
     vl::GameManager& game = vl::GameManager::getInstance();
     if (!options.record_file.empty() && game.startRecording(options.record_file, "Velloc") != 0) {
         std::cerr << "velloc: cannot write the recording " << options.record_file << '\n';

@@ -51,6 +51,8 @@ bool readArgument(int argc, const char* const argv[], int& i, bool& scale_given,
         options.fast = true;
     } else if (argument == "--headless") {
         options.headless = true;
+    } else if (argument == "--terminal") {
+        options.terminal = true;
     } else if (argument.empty() || argument[0] != '-') {
         problem = "unexpected argument \"" + argument + "\": velloc takes only options; see " +
                   "velloc --help";
@@ -83,6 +85,10 @@ bool readOptions(int argc, const char* const argv[], const char* scale_variable,
         problem = "--fast and --headless go with --replay";
         return false;
     }
+    if (options.terminal && options.headless) {
+        problem = "--terminal and --headless cannot go together";
+        return false;
+    }
     const bool scale_set = scale_variable != nullptr && scale_variable[0] != '\0';
     if (scale_set && !scale_given && !readScale(scale_variable, options.scale)) {
         problem = scaleProblem("VL_SCALE", scale_variable);
@@ -92,12 +98,15 @@ bool readOptions(int argc, const char* const argv[], const char* scale_variable,
 }
 
 std::string helpText() {
-    return "Usage: velloc [--scale N] [--record FILE | --replay FILE [--fast] [--headless]]\n"
+    return "Usage: velloc [--scale N | --terminal]\n"
+           "              [--record FILE | --replay FILE [--fast] [--headless]]\n"
            "       velloc --help | --version\n"
            "  --scale N      open the window N times 1024 x 768, N from 1 to " +
            std::to_string(vl::kMaxWindowScale) +
            "\n"
            "                 (VL_SCALE=N does the same; --scale wins over it)\n"
+           "  --terminal     play in this text terminal instead of a window; it needs\n"
+           "                 82 x 24 cells (VL_BACKEND=terminal does the same)\n"
            "  --record FILE  record the session's input into FILE, to replay it or to\n"
            "                 attach to a report of a problem\n"
            "  --replay FILE  play a recording back, checking every frame against it;\n"

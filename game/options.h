@@ -15,6 +15,8 @@ struct Options {
     bool fast = false;
     // Replay with no window.
     bool headless = false;
+    // Play in the terminal instead of a window.
+    bool terminal = false;
 };
 
 // Reads the arguments after the program's name, then VL_SCALE (null or empty
@@ -24,8 +26,8 @@ struct Options {
 // Returns false, with problem set to a line naming what is wrong, for an
 // option the game does not know, any argument that is not an option, a scale
 // that is not a whole number from 1 to the largest the display opens at, a
-// file missing after --record or --replay, both of these, or --fast or
-// --headless without --replay.
+// file missing after --record or --replay, both of these, --fast or
+// --headless without --replay, or --terminal with --headless.
 bool readOptions(int argc, const char* const argv[], const char* scale_variable, Options& options,
                  std::string& problem);
 

@@ -4,6 +4,7 @@
 #include <SFML/System/String.hpp>
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <iostream>
 
 #include "vl/display/toSfColor.h"
@@ -57,8 +58,14 @@ DisplayManager& DisplayManager::getInstance() {
 }
 
 int DisplayManager::startUp() {
-    if (window) {
+    if (window || (platform && platform->showsCells())) {
         return 0;
+    }
+    if (chooseBackend() != 0) {
+        return -1;
+    }
+    if (terminal) {
+        return openTerminal();
     }
     if (openWindow() != 0) {
         return -1;
@@ -108,6 +115,37 @@ int DisplayManager::openWindow() {
     if (fullscreen) {
         platform->setFullscreen(*window, true, windowed_area);
     }
+    return 0;
+}
+
+int DisplayManager::chooseBackend() {
+    const char* backend = std::getenv("VL_BACKEND");
+    if (terminal_chosen || backend == nullptr || *backend == '\0') {
+        return 0;
+    }
+    const std::string chosen = backend;
+    if (chosen != "window" && chosen != "terminal") {
+        start_up_problem = "VL_BACKEND is \"" + chosen + "\"; it may be \"window\" or \"terminal\"";
+        return -1;
+    }
+    terminal = chosen == "terminal";
+    return 0;
+}
+
+int DisplayManager::openTerminal() {
+    platform = makeTerminalPlatform();
+    start_up_problem = platform->missingSupport();
+    if (start_up_problem.empty() && platform->openCells() != 0) {
+        start_up_problem = "the terminal cannot be taken over";
+    }
+    if (!start_up_problem.empty()) {
+        platform.reset();
+        return -1;
+    }
+    glyph_color = kDefaultColor;
+    // The picture's pixels are the terminal's pointer positions: no bars, no scale.
+    layout = fitPicture(horizontal_pixels, vertical_pixels, horizontal_pixels, vertical_pixels);
+    setStarted(true);
     return 0;
 }
 
@@ -191,7 +229,7 @@ void DisplayManager::fitToWindow() {
 }
 
 bool DisplayManager::takeCloseRequest() const {
-    return window && platform && platform->takeCloseRequest();
+    return platform && platform->takeCloseRequest();
 }
 
 Vector DisplayManager::windowToPicture(int x, int y) const {
@@ -210,6 +248,10 @@ int DisplayManager::drawCell(Vector position, char ch, Color color) {
     const FrameCell cell{position - WorldManager::getInstance().getView().corner, ch, glyph_color};
     if (picture_cells.size() < kMaxRecordedCells) {
         picture_cells.push_back(cell);
+    }
+    // A terminal shows the picture's cells themselves.
+    if (terminal && platform) {
+        return 0;
     }
     if (!can_draw) {
         return -1;
@@ -278,6 +320,9 @@ void DisplayManager::setRecording(bool on) {
 }
 
 void DisplayManager::presentFrame() {
+    if (terminal && platform) {
+        platform->presentCells(picture_cells);
+    }
     recorded_cells.clear();
     picture_cells.clear();
     if (!window) {

@@ -60,10 +60,21 @@ class DisplayManager : public Manager {
     /// even scale 1 does not fit, the window is made smaller and the picture
     /// drawn smaller to fit. -1 when no window can be made (getStartUpProblem
     /// says why; nothing is made) or the font cannot be loaded (the window stays).
+    /// In a terminal (setTerminal, or VL_BACKEND=terminal in the environment
+    /// of a game that does not choose), takes the terminal over instead: no
+    /// window and no font; -1 when standard input or output is no terminal.
     int startUp() override;
     /// Why the last start-up made no window, such as "the X server has no GLX
     /// extension"; empty when a window was made.
     const std::string& getStartUpProblem() const { return start_up_problem; }
+    /// Whether the next start-up draws into the terminal on standard output
+    /// rather than a window; a game's choice here wins over VL_BACKEND.
+    void setTerminal(bool on) {
+        terminal = on;
+        terminal_chosen = true;
+    }
+    /// Whether the display draws, or will draw, into the terminal.
+    bool isTerminal() const { return terminal; }
 
     /// The window opens at scale × 1024 × 768 pixels, with the picture drawn
     /// that many times larger, where that fits the screen. Takes effect at the
@@ -91,12 +102,13 @@ class DisplayManager : public Manager {
     /// The open window, owned by the display; null before start-up or without a display.
     sf::RenderWindow* getWindow() const { return window.get(); }
     /// What the engine asks of the operating and window system beyond the
-    /// window library; it made the window and watches it. Owned by the display,
-    /// null whenever getWindow is.
-    Platform* getPlatform() const { return window ? platform.get() : nullptr; }
+    /// window library; it made the window (or took the terminal) and watches
+    /// it. Owned by the display; null before a start-up that succeeded.
+    Platform* getPlatform() const { return platform.get(); }
     /// Whether the window was destroyed by someone else (a window manager's
-    /// kill, another program): the game loop then ends the game.
-    bool isWindowLost() const { return window && platform && platform->isWindowLost(); }
+    /// kill, another program), or the terminal hung up: the game loop then
+    /// ends the game.
+    bool isWindowLost() const { return platform && platform->isWindowLost(); }
     /// The picture's width in pixels: 1024, whatever the window's size
     /// (getLayout says where the picture lies in the window).
     int getHorizontalPixels() const { return horizontal_pixels; }
@@ -181,6 +193,12 @@ class DisplayManager : public Manager {
     /// Makes the window, names it and puts it in its place; -1 with
     /// start_up_problem set when none can be made.
     int openWindow();
+    /// Takes the terminal over for the picture; -1, with the problem set, when
+    /// it cannot.
+    int openTerminal();
+    /// Whether the next start-up uses the terminal: the game's choice, else
+    /// VL_BACKEND; -1, with the problem set, for a VL_BACKEND it does not know.
+    int chooseBackend();
     /// Lays every glyph a cell can show into the font page of the drawn size,
     /// in a fixed order: the page never grows during a frame, and each glyph
     /// lies at the same texel in every run.
@@ -231,6 +249,8 @@ class DisplayManager : public Manager {
     bool recording = false;
     std::vector<CellRecord> recorded_cells;
     std::vector<FrameCell> picture_cells;
+    bool terminal = false;
+    bool terminal_chosen = false;
 };
 
 /// Cell size in pixels, in whole pixels: 1024 / 82 = 12 wide, 768 / 24 = 32 high.

@@ -114,16 +114,20 @@ InputManager& InputManager::getInstance() {
 }
 
 int InputManager::startUp() {
-    if (!DisplayManager::getInstance().isStarted() || !WorldManager::getInstance().isStarted()) {
+    const DisplayManager& display = DisplayManager::getInstance();
+    if (!display.isStarted() || !WorldManager::getInstance().isStarted()) {
         return -1;
     }
-    window = DisplayManager::getInstance().getWindow();
-    if (window == nullptr) {
+    window = display.getWindow();
+    terminal = display.getPlatform() != nullptr && display.getPlatform()->showsCells();
+    if (window == nullptr && !terminal) {
         return -1;
     }
     // One key-pressed event per press however long the key is held; holding
     // is reported by sampling instead.
-    window->setKeyRepeatEnabled(false);
+    if (window != nullptr) {
+        window->setKeyRepeatEnabled(false);
+    }
     held_possible = true;
     held = HeldInput();
     setStarted(true);
@@ -136,13 +140,14 @@ void InputManager::shutDown() {
         display_window->setKeyRepeatEnabled(true);
     }
     window = nullptr;
+    terminal = false;
     held = HeldInput();
     setStarted(false);
 }
 
 void InputManager::pollInput() {
     frame_events.clear();
-    if (isStarted() && window != nullptr) {
+    if (isStarted() && (window != nullptr || terminal)) {
         // The sample comes first: a key it finds down has its press event
         // queued already, so the frame never sees a key down before its press.
         if (!replaying) {
@@ -172,7 +177,9 @@ void InputManager::readWindow() {
     GameManager& game = GameManager::getInstance();
     DisplayManager& display = DisplayManager::getInstance();
     sf::Event event;
-    while (window->pollEvent(event)) {
+    while (window != nullptr
+               ? window->pollEvent(event)
+               : display.getPlatform() != nullptr && display.getPlatform()->pollEvent(event)) {
         display.getPlatform()->noteWindowEvent(event);
         if (event.type == sf::Event::Resized) {
             display.fitToWindow();
@@ -191,10 +198,12 @@ void InputManager::readWindow() {
             game.stopReplay();
         }
     }
+    // In a terminal the request is Ctrl+C, which always ends the game: a
+    // player is never trapped there.
     const bool close_requested = display.takeCloseRequest();
     if (close_requested && replaying) {
         game.stopReplay();
-    } else if (close_requested && game.isFinishOnClose()) {
+    } else if (close_requested && (game.isFinishOnClose() || terminal)) {
         game.setFinished(true);
     }
     if (display.isWindowLost()) {

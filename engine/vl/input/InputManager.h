@@ -21,7 +21,8 @@ class InputManager : public Manager {
     static InputManager& getInstance();
     ~InputManager() override;
 
-    /// Needs a started display and world; switches key repeat off.
+    /// Needs a started display (a window or a terminal) and world; switches
+    /// key repeat off.
     int startUp() override;
     /// Switches key repeat back on.
     void shutDown() override;
@@ -83,6 +84,8 @@ class InputManager : public Manager {
     void broadcastHeld(const HeldInput& keys_and_buttons);
 
     sf::RenderWindow* window = nullptr;
+    /// Whether input comes from the terminal the display took over.
+    bool terminal = false;
     std::function<void(const Event&)> tap;
     bool replaying = false;
     /// Whether a key or button may be held: the last sample found one, or a

@@ -5,6 +5,9 @@
 #include <SFML/Window/Event.hpp>
 #include <memory>
 #include <string>
+#include <vector>
+
+#include "vl/display/FrameCell.h"
 
 #include "vl/input/EventKeyboard.h"
 #include "vl/input/EventMouse.h"
@@ -82,10 +85,24 @@ class Platform {
     /// it was, where a swap leaves it undefined. False, with nothing done, where
     /// the driver cannot.
     virtual bool presentKeepingBackBuffer(sf::RenderWindow& window) = 0;
+
+    /// Whether the platform shows the picture as character cells of its own
+    /// (a terminal) instead of in a window: it then opens with openCells,
+    /// shows frames with presentCells and gives input through pollEvent.
+    virtual bool showsCells() const { return false; }
+    /// Takes over the place the cells are shown in; -1 when it cannot.
+    virtual int openCells() { return -1; }
+    /// Shows a frame's cells, in drawing order, relative to the view.
+    virtual void presentCells(const std::vector<FrameCell>&) {}
+    /// The next input event, as the window library gives a window's, with
+    /// positions in picture pixels; false when none is waiting.
+    virtual bool pollEvent(sf::Event&) { return false; }
 };
 
-/// The platform this engine was built for: x11 on Linux unless the build
-/// chose the portable one.
+/// The window platform this engine was built for: x11 on Linux unless the
+/// build chose the portable one.
 std::unique_ptr<Platform> makePlatform();
+/// The terminal platform, which every build has beside its window platform.
+std::unique_ptr<Platform> makeTerminalPlatform();
 
 }  // namespace vl
