@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <iostream>
+#include <string>
 
 #include "vl/platform/audioProbe.h"
 
@@ -11,7 +12,19 @@ namespace {
 
 AudioOutput output = AudioOutput::Undecided;
 
+// A game reached over SSH would sound from the server's speakers, not the
+// player's: it plays unheard unless VL_AUDIO=on asks otherwise.
+bool isSilencedRemotely() {
+    const char* connection = std::getenv("SSH_CONNECTION");
+    const char* audio = std::getenv("VL_AUDIO");
+    return connection != nullptr && *connection != '\0' &&
+           (audio == nullptr || std::string(audio) != "on");
+}
+
 AudioOutput askAudioDevice(bool wait) {
+    if (output == AudioOutput::Undecided && isSilencedRemotely()) {
+        output = AudioOutput::Silent;
+    }
     if (output == AudioOutput::Undecided) {
         startAudioProbe(std::getenv("ALSOFT_LOGLEVEL") == nullptr);
         output = AudioOutput::Asking;
@@ -49,7 +62,7 @@ bool findAudioDevice() {
 }
 
 void prepareAudioQuestion() {
-    if (output == AudioOutput::Undecided) {
+    if (output == AudioOutput::Undecided && !isSilencedRemotely()) {
         prepareAudioProbe();
     }
 }

@@ -25,7 +25,9 @@ enum class AudioOutput {
 /// so a device that blocks cannot stop the game. When none opens, the engine
 /// prints one line, "vl: no audio device; playing without sound"; a device that
 /// has not opened within 5 seconds is given up with "vl: the audio device did
-/// not open within 5 seconds; playing without sound".
+/// not open within 5 seconds; playing without sound". A game run over SSH
+/// (SSH_CONNECTION set) plays unheard, with no device asked for and nothing
+/// printed, unless VL_AUDIO=on: the speakers are the server's.
 AudioOutput pollAudioDevice();
 
 /// The same question, waiting for its answer (at most 5 seconds): true when a
