@@ -25,6 +25,8 @@ TEST_PACKAGES := $(RUN_PACKAGES) libgtest-dev xvfb xauth xdotool x11-utils openb
 TEST_PACKAGES += i3-wm locales
 # An Xorg server with dummy heads stands in for two monitors.
 TEST_PACKAGES += xserver-xorg-core xserver-xorg-video-dummy
+# The terminal tests read the game's screen through libvterm.
+TEST_PACKAGES += libvterm-dev
 FUZZ_PACKAGES := $(RUN_PACKAGES) clang libclang-rt-14-dev
 DOCS_PACKAGES := doxygen
 # The package check fetches the engine with git.
