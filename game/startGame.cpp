@@ -33,7 +33,10 @@ int startGame(std::string& reason, bool headless) {
     } else if (game.startUp() != 0) {
         // Without a window, or with a window that can draw no text, the game
         // could be neither seen nor closed: say why and stop.
-        if (vl::DisplayManager::getInstance().getWindow() == nullptr) {
+        if (vl::DisplayManager::getInstance().isTerminal()) {
+            reason = "cannot play in the terminal: " +
+                     vl::DisplayManager::getInstance().getStartUpProblem();
+        } else if (vl::DisplayManager::getInstance().getWindow() == nullptr) {
             reason =
                 "cannot open a window: " + vl::DisplayManager::getInstance().getStartUpProblem();
         } else {

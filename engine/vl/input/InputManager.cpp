@@ -255,9 +255,9 @@ void InputManager::broadcastHeld(const HeldInput& keys_and_buttons) {
 }
 
 void InputManager::broadcastInput(const Event& event) {
-    if (event.getType() == kMouseEvent &&
-        static_cast<const EventMouse&>(event).getAction() == MouseAction::Moved) {
-        pointer = static_cast<const EventMouse&>(event).getPixelPosition();
+    const auto* mouse = dynamic_cast<const EventMouse*>(&event);
+    if (mouse != nullptr && mouse->getAction() == MouseAction::Moved) {
+        pointer = mouse->getPixelPosition();
     }
     if (tap) {
         tap(event);

@@ -225,8 +225,11 @@ void TerminalInput::parse(Clock::time_point now) {
         }
         ++i;
     }
-    pending.erase(0, i);
-    pending_since = now;
+    // What is left waits from when it was first left.
+    if (i > 0) {
+        pending.erase(0, i);
+        pending_since = now;
+    }
 }
 
 void TerminalInput::controlSequence(const std::string& parameters, char final_byte,
