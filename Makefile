@@ -25,6 +25,9 @@ TEST_PACKAGES := $(RUN_PACKAGES) libgtest-dev xvfb xauth xdotool x11-utils openb
 TEST_PACKAGES += i3-wm locales
 # An Xorg server with dummy heads stands in for two monitors.
 TEST_PACKAGES += xserver-xorg-core xserver-xorg-video-dummy
+# The terminal tests play in tmux, kitty and xterm, and over ssh to a
+# loopback sshd of their own.
+TEST_PACKAGES += tmux kitty xterm openssh-server openssh-client imagemagick
 # The terminal tests read the game's screen through libvterm.
 TEST_PACKAGES += libvterm-dev
 FUZZ_PACKAGES := $(RUN_PACKAGES) clang libclang-rt-14-dev

@@ -1,0 +1,135 @@
+#!/usr/bin/env bash
+# Velloc in real terminals: tmux (no keyboard protocol: keys held while they
+# repeat), kitty (the protocol, with releases) and xterm under Xvfb, driven
+# with xdotool, and over ssh -tt to an sshd of the script's own on the
+# loopback address. Screenshots stay in the script's folder while it runs.
+#
+# Usage: terminals.sh VELLOC
+velloc=$1
+name=terminals
+source "$(dirname "$0")/checks.sh"
+run=$(cd "$(dirname "$velloc")" && pwd)
+# The game in the terminal, then its exit status, on the terminal or into a file.
+game="cd $run && ./velloc --terminal; echo status \$?"
+gameInto() {
+    echo "cd $run && ./velloc --terminal; echo status \$? >$1"
+}
+
+# --- tmux, its screen read with capture-pane ---
+tmux_socket="$work/tmux"
+inTmux() {
+    tmux -S "$tmux_socket" "$@"
+}
+screen() {
+    inTmux capture-pane -p -t game
+}
+shows() {
+    screen | grep -q -- "$1"
+}
+# The row of the player's head, the only O of a level.
+playerRow() {
+    screen | grep -n 'O' | head -n1 | cut -d: -f1
+}
+startInTmux() {
+    inTmux -f /dev/null new-session -d -s game -x 100 -y 30 "$1; sleep 600"
+}
+
+startInTmux "$game"
+waitFor shows "ten levels of zombies" || echo "FAIL: tmux: no title"
+inTmux send-keys -t game p
+waitFor shows "Level 1" || echo "FAIL: tmux: no level after P"
+start=$(playerRow)
+# A held key, as a terminal repeats it.
+for _ in $(seq 15); do
+    inTmux send-keys -t game s
+    sleep 0.05
+done
+sleep 1
+moved=$(playerRow)
+sleep 0.5
+expect "tmux: S held moves the player down" "yes" "$([ "$moved" -gt "$start" ] && echo yes)"
+expect "tmux: letting go stops it" "$moved" "$(playerRow)"
+inTmux send-keys -t game Escape
+sleep 1
+inTmux send-keys -t game Escape
+waitFor shows "status 0" || echo "FAIL: tmux: Escape twice did not quit: $(screen | tr -s ' \n' ' ')"
+waitFor shows '^status 0' && expect "tmux: the shell's screen is back" "0" "$(screen | grep -c 'ten levels')"
+inTmux kill-server
+
+# --- over ssh -tt, to an sshd on the loopback address with throwaway keys ---
+keys="$work/ssh"
+mkdir -p "$keys" /run/sshd
+ssh-keygen -q -t ed25519 -N '' -f "$keys/host"
+ssh-keygen -q -t ed25519 -N '' -f "$keys/user"
+cp "$keys/user.pub" "$keys/authorized_keys"
+chmod 700 "$keys"
+port=$((20000 + RANDOM % 20000))
+/usr/sbin/sshd -D -e -f /dev/null -p "$port" -h "$keys/host" -o ListenAddress=127.0.0.1 \
+    -o AuthorizedKeysFile="$keys/authorized_keys" -o StrictModes=no -o PidFile=none \
+    -o PermitRootLogin=prohibit-password -o UsePAM=no 2>"$work/sshd.log" &
+sshd=$!
+ssh_options="-p $port -i $keys/user -o StrictHostKeyChecking=no -o UserKnownHostsFile=/dev/null -o LogLevel=ERROR"
+waitFor ssh $ssh_options -o BatchMode=yes "$(whoami)@127.0.0.1" true ||
+    echo "FAIL: ssh: the loopback sshd did not let us in: $(tail -n3 "$work/sshd.log")"
+startInTmux "ssh -tt $ssh_options $(whoami)@127.0.0.1 'ALSOFT_DRIVERS=null; export ALSOFT_DRIVERS; $game'"
+waitFor shows "ten levels of zombies" || echo "FAIL: ssh: no title: $(screen | tr -s ' \n' ' ')"
+inTmux send-keys -t game p
+waitFor shows "Level 1" || echo "FAIL: ssh: no level after P"
+inTmux send-keys -t game C-c
+waitFor shows "status 0" || echo "FAIL: ssh: Ctrl+C did not end the game"
+inTmux kill-server
+kill "$sshd"
+
+# --- kitty and xterm under Xvfb, driven with xdotool ---
+startServer -screen 0 1280x1024x24
+# Waits for the terminal's window, whose class is given, and focuses it.
+focusTerminal() {
+    terminal_window=$(timeout 30 xdotool search --sync --onlyvisible --class "$1" 2>/dev/null | head -n1)
+    xdotool windowfocus --sync "$terminal_window"
+}
+yellowPixels() {  # in a screenshot of the terminal's window
+    import -window "$terminal_window" "$work/$1.png"
+    convert "$work/$1.png" -fill black +opaque '#cdcd00' -fill white -opaque '#cdcd00' \
+        -format '%[fx:mean*w*h]' info: | cut -d. -f1
+}
+
+kitty -o allow_remote_control=yes --listen-on "unix:$work/kitty" -o font_size=9 \
+    -o initial_window_width=1100 -o initial_window_height=800 \
+    sh -c "$(gameInto "$work/kitty-status")" >/dev/null 2>&1 &
+focusTerminal kitty
+kittyShows() {
+    kitty @ --to "unix:$work/kitty" get-text | grep -q -- "$1"
+}
+kittyPlayerRow() {
+    kitty @ --to "unix:$work/kitty" get-text | grep -n 'O' | head -n1 | cut -d: -f1
+}
+waitFor kittyShows "ten levels of zombies" || echo "FAIL: kitty: no title"
+xdotool key p
+waitFor kittyShows "Level 1" || echo "FAIL: kitty: no level after P"
+start=$(kittyPlayerRow)
+xdotool keydown s sleep 0.8 keyup s
+sleep 0.3
+moved=$(kittyPlayerRow)
+sleep 0.5
+expect "kitty: S held moves the player down" "yes" "$([ "$moved" -gt "$start" ] && echo yes)"
+expect "kitty: letting go stops it at once" "$moved" "$(kittyPlayerRow)"
+reticle() {
+    kitty @ --to "unix:$work/kitty" get-text | grep -n '+' | head -n1
+}
+xdotool mousemove --window "$terminal_window" 300 200
+sleep 0.3
+first=$(reticle)
+xdotool mousemove --window "$terminal_window" 700 500
+sleep 0.3
+expect "kitty: the reticle follows the pointer" "yes" "$([ "$(reticle)" != "$first" ] && echo yes)"
+xdotool key Escape sleep 0.5 key Escape
+waitFor grep -qs "status 0" "$work/kitty-status" || echo "FAIL: kitty: Escape twice did not quit"
+
+xterm -geometry 100x30 -e sh -c "$(gameInto "$work/xterm-status")" &
+focusTerminal xterm
+waitFor test "$(yellowPixels xterm-title)" -gt 1000 || echo "FAIL: xterm: no title"
+xdotool key p sleep 1 key ctrl+c
+waitFor grep -qs "status 0" "$work/xterm-status" || echo "FAIL: xterm: Ctrl+C did not end the game"
+
+stopServer
+finish
