@@ -19,6 +19,9 @@ bool benchLoopPeriod();
 bool benchCpuLevel();
 bool benchCpuTitle();
 bool benchCpuTitleFull();
+// terminal_bytes_title, terminal_bytes_level and cpu_pct_level_terminal: the
+// game in a pseudo-terminal.
+bool benchTerminal();
 // startup_ms of the program in the run folder.
 bool benchStartup();
 // sprite_load_us.

@@ -34,6 +34,7 @@ constexpr Figure kFigures[] = {
     {"loop", benchLoopPeriod},     {"cpu-level", benchCpuLevel},
     {"cpu-title", benchCpuTitle},  {"cpu-title-full", benchCpuTitleFull},
     {"startup", benchStartup},     {"games", benchGameFrames},
+    {"terminal", benchTerminal},
 };
 
 const Figure* figureNamed(const std::string& name) {

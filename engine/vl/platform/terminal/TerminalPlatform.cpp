@@ -55,6 +55,7 @@ void TerminalPlatform::presentCells(const std::vector<FrameCell>& cells) {
         followSize();
     }
     const std::string bytes = screen.frame(cells);
+    bytes_written += bytes.size();
     if (!bytes.empty() && !session.write(bytes)) {
         lost = true;
     }

@@ -49,6 +49,8 @@ class TerminalPlatform : public Platform {
     int openCells() override;
     void presentCells(const std::vector<FrameCell>& cells) override;
     bool pollEvent(sf::Event& event) override;
+    /// The bytes the frames have written to the terminal so far.
+    std::size_t getBytesWritten() const { return bytes_written; }
 
   private:
     /// Reads what the terminal sent, waiting up to timeout_ms.
@@ -60,6 +62,7 @@ class TerminalPlatform : public Platform {
     TerminalInput input;
     TerminalScreen screen;
     bool lost = false;
+    std::size_t bytes_written = 0;
 };
 
 }  // namespace vl
