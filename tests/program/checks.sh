@@ -13,9 +13,13 @@ expect() {  # what expected actual
     if [ "$2" == "$3" ]; then
         passed=$((passed + 1))
     else
-        failed=$((failed + 1))
-        echo "FAIL: $1: expected [$2], got [$3]"
+        fail "$1: expected [$2], got [$3]"
     fi
+}
+
+fail() {  # what went wrong
+    failed=$((failed + 1))
+    echo "FAIL: $1"
 }
 
 # Waits up to ten seconds for the command to succeed.
@@ -35,7 +39,7 @@ startServer() {
     # cannot connect.
     Xvfb -displayfd 3 -nolisten tcp -noreset "$@" 3>"$work/display" >/dev/null 2>&1 &
     server=$!
-    waitFor test -s "$work/display" || echo "FAIL: Xvfb $* did not start"
+    waitFor test -s "$work/display" || fail "Xvfb $* did not start"
     export DISPLAY=":$(cat "$work/display")"
 }
 

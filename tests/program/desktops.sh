@@ -54,7 +54,7 @@ startManager() {
     fi
     # The client list comes last in a window manager's start: a window
     # shown before it may not be taken in.
-    waitFor sh -c 'xprop -root _NET_CLIENT_LIST | grep -q WINDOW' || echo "FAIL: $1 did not start"
+    waitFor sh -c 'xprop -root _NET_CLIENT_LIST | grep -q WINDOW' || fail "$1 did not start"
 }
 
 # Whether the window, with its frame, lies wholly on a screen of that size.
@@ -88,7 +88,7 @@ done
 Xorg -displayfd 3 -noreset -nolisten tcp -config "$(dirname "$0")/../data/two-heads.conf" \
     -logfile "$work/xorg.log" 3>"$work/display" >/dev/null 2>&1 &
 server=$!
-waitFor test -s "$work/display" || echo "FAIL: Xorg with two dummy heads did not start"
+waitFor test -s "$work/display" || fail "Xorg with two dummy heads did not start"
 export DISPLAY=":$(cat "$work/display")"
 startVelloc
 expect "window on the first of two Xinerama heads" "448,156 1024x768" "$(windowPlace "$window")"

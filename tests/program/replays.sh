@@ -81,7 +81,7 @@ expect "a paced replay stopped with Escape" "velloc: replay stopped at frame N o
 # to where the recording was cut off.
 startVelloc --record "$work/killed"
 xdotool windowfocus --sync "$window" key p
-waitFor sh -c "[ \$(grep -c '^frame ' '$work/killed') -ge 60 ]" || echo "FAIL: no frames recorded"
+waitFor sh -c "[ \$(grep -c '^frame ' '$work/killed') -ge 60 ]" || fail "no frames recorded"
 kill -KILL "$program"
 wait "$program" 2>/dev/null
 whole=$(grep '^frame ' "$work/killed" | tail -n1 | cut -d' ' -f2)

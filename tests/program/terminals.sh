@@ -4,8 +4,10 @@
 # with xdotool, and over ssh -tt to an sshd of the script's own on the
 # loopback address. Screenshots stay in the script's folder while it runs.
 #
-# Usage: terminals.sh VELLOC
+# Usage: terminals.sh VELLOC SNAKE WHOLE_GAME_RECORDING
 velloc=$1
+snake=$2
+whole_game=$3
 name=terminals
 source "$(dirname "$0")/checks.sh"
 run=$(cd "$(dirname "$velloc")" && pwd)
@@ -35,9 +37,9 @@ startInTmux() {
 }
 
 startInTmux "$game"
-waitFor shows "ten levels of zombies" || echo "FAIL: tmux: no title"
+waitFor shows "ten levels of zombies" || fail "tmux: no title"
 inTmux send-keys -t game p
-waitFor shows "Level 1" || echo "FAIL: tmux: no level after P"
+waitFor shows "Level 1" || fail "tmux: no level after P"
 start=$(playerRow)
 # A held key, as a terminal repeats it.
 for _ in $(seq 15); do
@@ -52,8 +54,20 @@ expect "tmux: letting go stops it" "$moved" "$(playerRow)"
 inTmux send-keys -t game Escape
 sleep 1
 inTmux send-keys -t game Escape
-waitFor shows "status 0" || echo "FAIL: tmux: Escape twice did not quit: $(screen | tr -s ' \n' ' ')"
+waitFor shows "status 0" || fail "tmux: Escape twice did not quit: $(screen | tr -s ' \n' ' ')"
 waitFor shows '^status 0' && expect "tmux: the shell's screen is back" "0" "$(screen | grep -c 'ten levels')"
+inTmux kill-server
+
+# The whole recorded game replays in a terminal, and the snake plays in one
+# unchanged, chosen by the environment alone.
+startInTmux "cd $run && ./velloc --terminal --replay $whole_game --fast"
+waitFor shows "982 frames, final score 1995000, ok" ||
+    fail "tmux: the whole game did not replay: $(screen | tr -s ' \n' ' ')"
+inTmux kill-server
+startInTmux "cd $(dirname "$snake") && VL_BACKEND=terminal ./snake; echo status \$?"
+waitFor shows "Score" || fail "tmux: no snake"
+inTmux send-keys -t game Escape
+waitFor shows "status 0" || fail "tmux: the snake did not quit on Escape"
 inTmux kill-server
 
 # --- over ssh -tt, to an sshd on the loopback address with throwaway keys ---
@@ -70,13 +84,13 @@ port=$((20000 + RANDOM % 20000))
 sshd=$!
 ssh_options="-p $port -i $keys/user -o StrictHostKeyChecking=no -o UserKnownHostsFile=/dev/null -o LogLevel=ERROR"
 waitFor ssh $ssh_options -o BatchMode=yes "$(whoami)@127.0.0.1" true ||
-    echo "FAIL: ssh: the loopback sshd did not let us in: $(tail -n3 "$work/sshd.log")"
+    fail "ssh: the loopback sshd did not let us in: $(tail -n3 "$work/sshd.log")"
 startInTmux "ssh -tt $ssh_options $(whoami)@127.0.0.1 'ALSOFT_DRIVERS=null; export ALSOFT_DRIVERS; $game'"
-waitFor shows "ten levels of zombies" || echo "FAIL: ssh: no title: $(screen | tr -s ' \n' ' ')"
+waitFor shows "ten levels of zombies" || fail "ssh: no title: $(screen | tr -s ' \n' ' ')"
 inTmux send-keys -t game p
-waitFor shows "Level 1" || echo "FAIL: ssh: no level after P"
+waitFor shows "Level 1" || fail "ssh: no level after P"
 inTmux send-keys -t game C-c
-waitFor shows "status 0" || echo "FAIL: ssh: Ctrl+C did not end the game"
+waitFor shows "status 0" || fail "ssh: Ctrl+C did not end the game"
 inTmux kill-server
 kill "$sshd"
 
@@ -103,9 +117,9 @@ kittyShows() {
 kittyPlayerRow() {
     kitty @ --to "unix:$work/kitty" get-text | grep -n 'O' | head -n1 | cut -d: -f1
 }
-waitFor kittyShows "ten levels of zombies" || echo "FAIL: kitty: no title"
+waitFor kittyShows "ten levels of zombies" || fail "kitty: no title"
 xdotool key p
-waitFor kittyShows "Level 1" || echo "FAIL: kitty: no level after P"
+waitFor kittyShows "Level 1" || fail "kitty: no level after P"
 start=$(kittyPlayerRow)
 xdotool keydown s sleep 0.8 keyup s
 sleep 0.3
@@ -123,13 +137,13 @@ xdotool mousemove --window "$terminal_window" 700 500
 sleep 0.3
 expect "kitty: the reticle follows the pointer" "yes" "$([ "$(reticle)" != "$first" ] && echo yes)"
 xdotool key Escape sleep 0.5 key Escape
-waitFor grep -qs "status 0" "$work/kitty-status" || echo "FAIL: kitty: Escape twice did not quit"
+waitFor grep -qs "status 0" "$work/kitty-status" || fail "kitty: Escape twice did not quit"
 
 xterm -geometry 100x30 -e sh -c "$(gameInto "$work/xterm-status")" &
 focusTerminal xterm
-waitFor test "$(yellowPixels xterm-title)" -gt 1000 || echo "FAIL: xterm: no title"
+waitFor test "$(yellowPixels xterm-title)" -gt 1000 || fail "xterm: no title"
 xdotool key p sleep 1 key ctrl+c
-waitFor grep -qs "status 0" "$work/xterm-status" || echo "FAIL: xterm: Ctrl+C did not end the game"
+waitFor grep -qs "status 0" "$work/xterm-status" || fail "xterm: Ctrl+C did not end the game"
 
 stopServer
 finish
