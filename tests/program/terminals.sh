@@ -136,6 +136,39 @@ first=$(reticle)
 xdotool mousemove --window "$terminal_window" 700 500
 sleep 0.3
 expect "kitty: the reticle follows the pointer" "yes" "$([ "$(reticle)" != "$first" ] && echo yes)"
+# A whole level played by hand: the pointer on the nearest enemy, the button
+# held, until level 2 begins.
+kittySize() {  # columns or lines
+    kitty @ --to "unix:$work/kitty" ls | grep -o "\"$1\": [0-9]*" | head -n1 | cut -d' ' -f2
+}
+columns=$(kittySize columns)
+lines=$(kittySize lines)
+eval "$(xdotool getwindowgeometry --shell "$terminal_window")"
+xdotool mousedown 1
+deadline=$((SECONDS + 60))
+until kittyShows "Level 2" || [ $SECONDS -ge $deadline ]; do
+    # The zombie nearest the player (its O), else a turret.
+    enemy=$(kitty @ --to "unix:$work/kitty" get-text | awk '
+        { for (i = 1; i <= length($0); ++i) {
+              c = substr($0, i, 1)
+              if (c == "O") { px = i; py = NR }
+              if (c == "@") { n++; zx[n] = i; zy[n] = NR }
+              if (c == "#" || c == "*") { tx = i; ty = NR } } }
+        END { best = -1
+              for (k = 1; k <= n; ++k) { d = (zx[k] - px) ^ 2 + (3 * (zy[k] - py)) ^ 2
+                                         if (best < 0 || d < best) { best = d; bx = zx[k]; by = zy[k] } }
+              if (best < 0 && tx > 0) { bx = tx; by = ty }
+              if (bx > 0) print bx - 1, by - 1 }')
+    if [ -n "$enemy" ]; then
+        set -- $enemy
+        xdotool mousemove --window "$terminal_window" $((($1 * 2 + 1) * WIDTH / columns / 2)) \
+            $((($2 * 2 + 1) * HEIGHT / lines / 2))
+    fi
+    sleep 0.1
+done
+xdotool mouseup 1
+import -window "$terminal_window" "$work/kitty-level-2.png"
+expect "kitty: level 1 cleared by hand" "yes" "$(kittyShows "Level 2" && echo yes)"
 xdotool key Escape sleep 0.5 key Escape
 waitFor grep -qs "status 0" "$work/kitty-status" || fail "kitty: Escape twice did not quit"
 
