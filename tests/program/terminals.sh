@@ -66,6 +66,12 @@ waitFor shows "982 frames, final score 1995000, ok" ||
 inTmux kill-server
 startInTmux "cd $(dirname "$snake") && VL_BACKEND=terminal ./snake; echo status \$?"
 waitFor shows "Score" || fail "tmux: no snake"
+# Up into the top edge, a crash, another round, and out.
+inTmux send-keys -t game Up
+waitFor shows "GAME OVER" || fail "tmux: the snake did not crash into the edge"
+inTmux send-keys -t game r
+waitFor sh -c "! tmux -S '$tmux_socket' capture-pane -p -t game | grep -q 'GAME OVER'" ||
+    fail "tmux: R did not start another round"
 inTmux send-keys -t game Escape
 waitFor shows "status 0" || fail "tmux: the snake did not quit on Escape"
 inTmux kill-server

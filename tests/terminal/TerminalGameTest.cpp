@@ -156,14 +156,22 @@ TEST_F(TerminalGame, HeldKeysMoveAndLettingGoStops) {
                 if (!protocol) {
                     pty->send("s");  // as a terminal repeats a held key
                 }
-                return player() >= start_row + 3;
+                return player() >= start_row + 2;
             },
             kDeadline));
         pty->send(protocol ? release('s') : "");
-        pty->pump(protocol ? 200 : 1000);
-        const int stopped = player();
-        pty->pump(500);
-        EXPECT_EQ(player(), stopped);
+        // Stopped: the same row for a second, however slowly the game runs.
+        int stopped = player();
+        EXPECT_TRUE(pty->waitFor(
+            [&] {
+                const int before = player();
+                pty->pump(1000);
+                stopped = player();
+                return stopped == before;
+            },
+            kDeadline));
+        // Well before the field's bottom edge, where a key that stayed down would take it.
+        EXPECT_LE(stopped, start_row + 6) << "from row " << start_row;
         EXPECT_TRUE(pty->modes().mouse_any_motion && pty->modes().mouse_sgr);
         EXPECT_EQ(pty->keyboardStackDepth(), protocol ? 1 : 0);
         pty->send(protocol ? "\x1b[99;5u" : "\x03");
