@@ -47,9 +47,11 @@ struct HeldInput {
     /// Whether nothing is down.
     bool none() const { return keys.none() && buttons.none(); }
 
+    /// Whether the same keys and buttons are down in both.
     bool operator==(const HeldInput& other) const {
         return keys == other.keys && buttons == other.buttons;
     }
+    /// Whether any key or button differs.
     bool operator!=(const HeldInput& other) const { return !(*this == other); }
 };
 

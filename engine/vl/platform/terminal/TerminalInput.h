@@ -19,12 +19,14 @@ namespace vl {
 ///   the press without a repeat, or kLaterRepeat after the last repeat.
 class TerminalInput {
   public:
+    /// The clock the times given to feed and next are read from.
     using Clock = std::chrono::steady_clock;
-    /// How long a key without releases stays down after its press and after
-    /// each repeat: longer than the usual delay before a held key repeats
-    /// (660 ms on X, 500 ms on most desktops) and than the time between
-    /// repeats.
+    /// How long a key without releases stays down after its press: longer
+    /// than the usual delay before a held key repeats (660 ms on X, 500 ms on
+    /// most desktops).
     static constexpr std::chrono::milliseconds kFirstRepeat{700};
+    /// How long it stays down after each repeat: longer than the time
+    /// between repeats.
     static constexpr std::chrono::milliseconds kLaterRepeat{150};
     /// How long a lone Escape waits for the rest of a sequence.
     static constexpr std::chrono::milliseconds kEscapeWait{40};
@@ -40,8 +42,9 @@ class TerminalInput {
     /// picture cell (x, y) is reported at that cell's centre in picture pixels.
     void setPictureCorner(int left, int top);
 
-    /// Whether the key or button is down, as of the events handed out.
+    /// Whether the key is down, as of the events handed out.
     bool isKeyDown(sf::Keyboard::Key key) const;
+    /// Whether the button is down, as of the events handed out.
     bool isButtonDown(sf::Mouse::Button button) const;
     /// Whether Ctrl+C came since the last call.
     bool takeInterrupt();
@@ -49,9 +52,9 @@ class TerminalInput {
     bool hasFocus() const { return focused; }
     /// Whether the focus moved since the last call.
     bool takeFocusMove();
-    /// Whether the terminal answered the keyboard protocol's query, and the
-    /// device attributes query that follows it.
+    /// Whether the terminal answered the keyboard protocol's query.
     bool sawKeyboardReply() const { return keyboard_reply; }
+    /// Whether it answered the device attributes query, which follows it.
     bool sawAttributesReply() const { return attributes_reply; }
 
   private:

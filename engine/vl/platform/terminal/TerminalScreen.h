@@ -8,8 +8,9 @@
 
 namespace vl {
 
-/// The picture's size in terminal cells: the display's 82 × 24.
+/// The picture's width in terminal cells: the display's 82.
 constexpr int kTerminalColumns = 82;
+/// The picture's height in terminal cells: the display's 24.
 constexpr int kTerminalRows = 24;
 
 /// The picture as a terminal shows it: the 82 × 24 cells centred in the
@@ -26,8 +27,9 @@ class TerminalScreen {
     /// position falls in; cells outside the picture are left out, and a
     /// later cell covers an earlier one.
     std::string frame(const std::vector<FrameCell>& cells);
-    /// Where the picture's top-left cell lies in the terminal, counted from 0.
+    /// The terminal column of the picture's left edge, counted from 0.
     int getLeft() const { return left; }
+    /// The terminal row of the picture's top edge, counted from 0.
     int getTop() const { return top; }
     /// Whether the terminal is too small to show the picture.
     bool isTooSmall() const { return columns < kTerminalColumns || rows < kTerminalRows; }
