@@ -36,6 +36,22 @@ startInTmux() {
     inTmux -f /dev/null new-session -d -s game -x 100 -y 30 "$1; sleep 600"
 }
 
+# Reads a screen's text: the cell (column and row, from 1) of the zombie
+# nearest the player (its O), else of a turret; nothing when there is none.
+nearestEnemy() {
+    awk '
+        { for (i = 1; i <= length($0); ++i) {
+              c = substr($0, i, 1)
+              if (c == "O") { px = i; py = NR }
+              if (c == "@") { n++; zx[n] = i; zy[n] = NR }
+              if (c == "#" || c == "*") { tx = i; ty = NR } } }
+        END { best = -1
+              for (k = 1; k <= n; ++k) { d = (zx[k] - px) ^ 2 + (3 * (zy[k] - py)) ^ 2
+                                         if (best < 0 || d < best) { best = d; bx = zx[k]; by = zy[k] } }
+              if (best < 0 && tx > 0) { bx = tx; by = ty }
+              if (bx > 0) print bx, by }'
+}
+
 startInTmux "$game"
 waitFor shows "ten levels of zombies" || fail "tmux: no title"
 inTmux send-keys -t game p
@@ -51,6 +67,27 @@ moved=$(playerRow)
 sleep 0.5
 expect "tmux: S held moves the player down" "yes" "$([ "$moved" -gt "$start" ] && echo yes)"
 expect "tmux: letting go stops it" "$moved" "$(playerRow)"
+# The rest of level 1 played with the mouse, as a terminal reports it: the
+# button pressed on the zombie nearest the player and held, following the
+# nearest one, until level 2 begins (a game lost meanwhile starts again).
+button=0
+deadline=$((SECONDS + 60))
+until shows "Level 2" || [ $SECONDS -ge $deadline ]; do
+    if shows "to the title"; then
+        inTmux send-keys -t game p
+        sleep 0.5
+        inTmux send-keys -t game p
+        button=0
+    fi
+    enemy=$(screen | nearestEnemy)
+    if [ -n "$enemy" ]; then
+        set -- $enemy
+        inTmux send-keys -t game -l $'\e'"[<$button;$1;$2M"
+        button=32
+    fi
+    sleep 0.1
+done
+expect "tmux: level 1 cleared with the mouse" "yes" "$(shows "Level 2" && echo yes)"
 inTmux send-keys -t game Escape
 sleep 1
 inTmux send-keys -t game Escape
@@ -143,7 +180,7 @@ xdotool mousemove --window "$terminal_window" 700 500
 sleep 0.3
 expect "kitty: the reticle follows the pointer" "yes" "$([ "$(reticle)" != "$first" ] && echo yes)"
 # A whole level played by hand: the pointer on the nearest enemy, the button
-# held, until level 2 begins.
+# held, until level 2 begins (a game lost meanwhile starts again).
 kittySize() {  # columns or lines
     kitty @ --to "unix:$work/kitty" ls | grep -o "\"$1\": [0-9]*" | head -n1 | cut -d' ' -f2
 }
@@ -153,22 +190,15 @@ eval "$(xdotool getwindowgeometry --shell "$terminal_window")"
 xdotool mousedown 1
 deadline=$((SECONDS + 60))
 until kittyShows "Level 2" || [ $SECONDS -ge $deadline ]; do
-    # The zombie nearest the player (its O), else a turret.
-    enemy=$(kitty @ --to "unix:$work/kitty" get-text | awk '
-        { for (i = 1; i <= length($0); ++i) {
-              c = substr($0, i, 1)
-              if (c == "O") { px = i; py = NR }
-              if (c == "@") { n++; zx[n] = i; zy[n] = NR }
-              if (c == "#" || c == "*") { tx = i; ty = NR } } }
-        END { best = -1
-              for (k = 1; k <= n; ++k) { d = (zx[k] - px) ^ 2 + (3 * (zy[k] - py)) ^ 2
-                                         if (best < 0 || d < best) { best = d; bx = zx[k]; by = zy[k] } }
-              if (best < 0 && tx > 0) { bx = tx; by = ty }
-              if (bx > 0) print bx - 1, by - 1 }')
+    # A zombie that got the player first: to the title, and a new game.
+    if kittyShows "to the title"; then
+        xdotool key p sleep 0.5 key p
+    fi
+    enemy=$(kitty @ --to "unix:$work/kitty" get-text | nearestEnemy)
     if [ -n "$enemy" ]; then
         set -- $enemy
-        xdotool mousemove --window "$terminal_window" $((($1 * 2 + 1) * WIDTH / columns / 2)) \
-            $((($2 * 2 + 1) * HEIGHT / lines / 2))
+        xdotool mousemove --window "$terminal_window" $((($1 * 2 - 1) * WIDTH / columns / 2)) \
+            $((($2 * 2 - 1) * HEIGHT / lines / 2))
     fi
     sleep 0.1
 done
