@@ -6,8 +6,7 @@
 #include <chrono>
 #include <functional>
 
-#include "XInput.h"
-#include "support/GameFixture.h"
+#include "WindowInputFixture.h"
 #include "support/Probe.h"
 
 namespace {
@@ -27,23 +26,8 @@ bool framesUntil(const std::function<bool()>& done) {
 
 }  // namespace
 
-class FocusTest : public GameFixture {
+class FocusTest : public WindowInputFixture {
   protected:
-    void SetUp() override {
-        GameFixture::SetUp();
-        ASSERT_TRUE(xinput::connect() && xinput::available()) << "needs an X server and xdotool";
-        ASSERT_EQ(vl::DisplayManager::getInstance().startUp(), 0);
-        ASSERT_EQ(vl::InputManager::getInstance().startUp(), 0);
-        xinput::releaseAll();
-    }
-    static unsigned long gameWindow() {
-        return vl::DisplayManager::getInstance().getWindow()->getSystemHandle();
-    }
-    void TearDown() override {
-        xinput::releaseAll();
-        vl::InputManager::getInstance().shutDown();
-        GameFixture::TearDown();
-    }
     // What a probe in the world received; it outlives the world's objects.
     std::vector<std::string> records;
 };

@@ -4,8 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "XInput.h"
-#include "support/GameFixture.h"
+#include "WindowInputFixture.h"
 #include "support/TestFolder.h"
 
 namespace {
@@ -66,21 +65,11 @@ std::string replay(const std::string& file, vl::Vector& end) {
     return problem;
 }
 
-class QueryReplay : public GameFixture {
+class QueryReplay : public WindowInputFixture {
   protected:
     void SetUp() override {
-        GameFixture::SetUp();
-        ASSERT_TRUE(xinput::connect() && xinput::available()) << "needs an X server and xdotool";
-        ASSERT_EQ(vl::DisplayManager::getInstance().startUp(), 0);
-        ASSERT_EQ(vl::InputManager::getInstance().startUp(), 0);
-        xinput::releaseAll();
-        ASSERT_TRUE(
-            xinput::focus(vl::DisplayManager::getInstance().getWindow()->getSystemHandle()));
-    }
-    void TearDown() override {
-        xinput::releaseAll();
-        vl::InputManager::getInstance().shutDown();
-        GameFixture::TearDown();
+        WindowInputFixture::SetUp();
+        ASSERT_TRUE(xinput::focus(gameWindow()));
     }
 };
 
