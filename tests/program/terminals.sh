@@ -18,7 +18,6 @@ gameInto() {
 }
 
 # --- tmux, its screen read with capture-pane ---
-tmux_socket="$work/tmux"
 inTmux() {
     tmux -S "$tmux_socket" "$@"
 }
@@ -32,7 +31,12 @@ shows() {
 playerRow() {
     screen | grep -n 'O' | head -n1 | cut -d: -f1
 }
+# Each session gets a server of its own: one just killed may still hold its
+# socket while it exits.
+sessions=0
 startInTmux() {
+    sessions=$((sessions + 1))
+    tmux_socket="$work/tmux$sessions"
     inTmux -f /dev/null new-session -d -s game -x 100 -y 30 "$1; sleep 600"
 }
 
