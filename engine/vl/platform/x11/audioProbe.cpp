@@ -53,13 +53,12 @@ constexpr int kChildSocket = 3;
 // standard error too unless the library's messages are wanted.
 void keepOnlySocket(int socket) {
     dup2(socket, kChildSocket);
-    close_range(kChildSocket + 1, ~0U, 0);
     const int nowhere = open("/dev/null", O_RDWR);
     dup2(nowhere, STDIN_FILENO);
     dup2(nowhere, STDOUT_FILENO);
-    if (nowhere > STDERR_FILENO) {
-        close(nowhere);
-    }
+    // Last, so that the child goes from the parent's files to its own in one
+    // step, /dev/null's extra descriptor included.
+    close_range(kChildSocket + 1, ~0U, 0);
 }
 
 [[noreturn]] void askInChild(int socket) {
