@@ -9,23 +9,6 @@
 #include "WindowInputFixture.h"
 #include "support/Probe.h"
 
-namespace {
-
-// Game frames, input included, until done(); false after a generous deadline.
-bool framesUntil(const std::function<bool()>& done) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > deadline) {
-            return false;
-        }
-        vl::InputManager::getInstance().pollInput();
-        stepFrame();
-    }
-    return true;
-}
-
-}  // namespace
-
 class FocusTest : public WindowInputFixture {
   protected:
     // What a probe in the world received; it outlives the world's objects.

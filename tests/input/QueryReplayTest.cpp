@@ -31,18 +31,6 @@ class Steerer : public vl::Object {
     }
 };
 
-// Whole frames, until done; false after a generous deadline.
-bool framesUntil(const std::function<bool()>& done) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > deadline) {
-            return false;
-        }
-        vl::GameManager::getInstance().runFrame();
-    }
-    return true;
-}
-
 vl::Vector steererPosition() {
     const vl::ObjectList steerers = vl::WorldManager::getInstance().collectByType("Steerer");
     return steerers.count() == 1 ? steerers[0]->getPosition() : vl::Vector(-1, -1);

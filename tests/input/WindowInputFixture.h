@@ -1,5 +1,8 @@
 #pragma once
 
+#include <chrono>
+#include <functional>
+
 #include "XInput.h"
 #include "support/GameFixture.h"
 
@@ -18,6 +21,18 @@ class WindowInputFixture : public GameFixture {
         xinput::releaseAll();
         vl::InputManager::getInstance().shutDown();
         GameFixture::TearDown();
+    }
+    // Whole game frames, input included, until done; false after a generous
+    // deadline.
+    static bool framesUntil(const std::function<bool()>& done) {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (!done()) {
+            if (std::chrono::steady_clock::now() > deadline) {
+                return false;
+            }
+            vl::GameManager::getInstance().runFrame();
+        }
+        return true;
     }
     static unsigned long gameWindow() {
         return vl::DisplayManager::getInstance().getWindow()->getSystemHandle();

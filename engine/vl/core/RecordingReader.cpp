@@ -228,8 +228,7 @@ int RecordingReader::open(std::unique_ptr<std::istream> stream, const std::strin
     }
     format = static_cast<int>(version);
     held = HeldInput();
-    has_seed = version >= 2;
-    if (has_seed &&
+    if (hasSeed() &&
         (!nextLine() || line.rfind("seed ", 0) != 0 || !readChecksum(line.substr(5), seed))) {
         bad("expected \"seed HEXADECIMAL\"");
         return -1;

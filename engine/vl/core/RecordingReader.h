@@ -58,7 +58,7 @@ class RecordingReader {
     /// cannot be searched.
     int getRecordedFrames() const { return recorded_frames; }
     /// Whether the recording gives the random source's seed (format 2 on).
-    bool hasSeed() const { return has_seed; }
+    bool hasSeed() const { return format >= 2; }
     /// The seed the random source started from while recording.
     std::uint64_t getSeed() const { return seed; }
     /// The version of the recording's format, from its first line.
@@ -81,7 +81,6 @@ class RecordingReader {
     std::string path;
     std::string line;
     int recorded_frames = -1;
-    bool has_seed = false;
     std::uint64_t seed = 0;
     int format = 0;
     HeldInput held;

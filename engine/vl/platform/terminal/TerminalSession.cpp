@@ -50,18 +50,20 @@ struct Taken {
 
 Taken taken;
 
-void writeAll(int fd, const char* bytes, std::size_t size) {
+// False when not every byte could be written.
+bool writeAll(int fd, const char* bytes, std::size_t size) {
     while (size > 0) {
         const ssize_t written = ::write(fd, bytes, size);
         if (written < 0 && errno == EINTR) {
             continue;
         }
         if (written <= 0) {
-            return;
+            return false;
         }
         bytes += written;
         size -= static_cast<std::size_t>(written);
     }
+    return true;
 }
 
 // Puts the stream back and writes out what was kept of it.
@@ -198,20 +200,7 @@ bool TerminalSession::isOpen() const {
 }
 
 bool TerminalSession::write(const std::string& bytes) {
-    const char* next = bytes.data();
-    std::size_t left = bytes.size();
-    while (taken.open != 0 && left > 0) {
-        const ssize_t written = ::write(taken.terminal, next, left);
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            return false;
-        }
-        next += written;
-        left -= static_cast<std::size_t>(written);
-    }
-    return left == 0;
+    return taken.open != 0 && writeAll(taken.terminal, bytes.data(), bytes.size());
 }
 
 long TerminalSession::read(char* buffer, std::size_t size, int timeout_ms) {
