@@ -123,6 +123,7 @@ done
 
 # F11 fills the screen and gives the window back its place, without a window
 # manager and with one that frames it.
+placeIs() { [ "$(windowPlace "$window")" == "$1" ]; }
 for manager in none openbox; do
     startServer -screen 0 1920x1080x24
     if [ "$manager" != none ]; then
@@ -132,10 +133,10 @@ for manager in none openbox; do
     windowed=$(windowPlace "$window")
     expect "window wholly on screen with $manager" "yes" "$(whollyOn 1920 1080)"
     xdotool windowfocus --sync "$window" key F11 2>/dev/null
-    waitFor test "$(windowPlace "$window")" == "0,0 1920x1080"
+    waitFor placeIs "0,0 1920x1080"
     expect "fullscreen with $manager" "0,0 1920x1080" "$(windowPlace "$window")"
     xdotool windowfocus --sync "$window" key F11 2>/dev/null
-    waitFor test "$(windowPlace "$window")" == "$windowed"
+    waitFor placeIs "$windowed"
     expect "back from fullscreen with $manager" "$windowed" "$(windowPlace "$window")"
     quitVelloc
     stopServer

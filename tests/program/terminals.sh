@@ -218,7 +218,8 @@ waitFor grep -qs "status 0" "$work/kitty-status" || fail "kitty: Escape twice di
 
 xterm -geometry 100x30 -e sh -c "$(gameInto "$work/xterm-status")" &
 focusTerminal xterm
-waitFor test "$(yellowPixels xterm-title)" -gt 1000 || fail "xterm: no title"
+xtermShowsTitle() { [ "$(yellowPixels xterm-title)" -gt 1000 ]; }
+waitFor xtermShowsTitle || fail "xterm: no title"
 xdotool key p sleep 1 key ctrl+c
 waitFor grep -qs "status 0" "$work/xterm-status" || fail "xterm: Ctrl+C did not end the game"
 
