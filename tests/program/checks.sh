@@ -22,13 +22,14 @@ fail() {  # what went wrong
     echo "FAIL: $1"
 }
 
-# Waits up to ten seconds for the command to succeed.
+# Waits up to ten seconds for the command to succeed, however long each try of
+# it takes.
 waitFor() {
-    for _ in $(seq 200); do
-        "$@" && return 0
+    local deadline=$((SECONDS + 10))
+    until "$@"; do
+        [ $SECONDS -lt $deadline ] || return 1
         sleep 0.05
     done
-    return 1
 }
 
 # Starts Xvfb with the arguments on a free display number and points DISPLAY at it.
