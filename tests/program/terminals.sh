@@ -177,25 +177,28 @@ moved=$(kittyPlayerRow)
 sleep 0.5
 expect "kitty: S held moves the player down" "yes" "$([ "$moved" -gt "$start" ] && echo yes)"
 expect "kitty: letting go stops it at once" "$moved" "$(kittyPlayerRow)"
-reticle() {
-    kitty @ --to "unix:$work/kitty" get-text | grep -n '+' | head -n1
-}
-reticleLeaves() { [ "$(reticle)" != "$1" ]; }
-# The first move may land in the reticle's own cell; the second cannot.
-before=$(reticle)
-xdotool mousemove --window "$terminal_window" 300 200
-waitFor reticleLeaves "$before"
-first=$(reticle)
-xdotool mousemove --window "$terminal_window" 700 500
-waitFor reticleLeaves "$first" || fail "kitty: the reticle does not follow the pointer"
-# A whole level played by hand: the pointer on the nearest enemy, the button
-# held, until level 2 begins (a game lost meanwhile starts again).
+# The terminal's size in cells, and its window's in pixels.
 kittySize() {  # columns or lines
     kitty @ --to "unix:$work/kitty" ls | grep -o "\"$1\": [0-9]*" | head -n1 | cut -d' ' -f2
 }
 columns=$(kittySize columns)
 lines=$(kittySize lines)
 eval "$(xdotool getwindowgeometry --shell "$terminal_window")"
+pointAtCell() {  # column and row, from 1
+    xdotool mousemove --window "$terminal_window" $((($1 * 2 - 1) * WIDTH / columns / 2)) \
+        $((($2 * 2 - 1) * HEIGHT / lines / 2))
+}
+# The reticle, the level's only +, sits in the pointer's cell.
+reticleIn() {  # column and row
+    [ "$(kitty @ --to "unix:$work/kitty" get-text |
+        awk '{ i = index($0, "+"); if (i) { print i, NR; exit } }')" == "$1 $2" ]
+}
+for cell in "$((columns / 2 - 20)) $((lines / 2 - 5))" "$((columns / 2 + 20)) $((lines / 2 + 5))"; do
+    pointAtCell $cell
+    waitFor reticleIn $cell || fail "kitty: the reticle is not in the pointer's cell $cell"
+done
+# A whole level played by hand: the pointer on the nearest enemy, the button
+# held, until level 2 begins (a game lost meanwhile starts again).
 xdotool mousedown 1
 cleared=
 deadline=$((SECONDS + 60))
@@ -206,9 +209,7 @@ until cleared=$(kittyShows "Level 2" && echo yes) || [ $SECONDS -ge $deadline ];
     fi
     enemy=$(kitty @ --to "unix:$work/kitty" get-text | nearestEnemy)
     if [ -n "$enemy" ]; then
-        set -- $enemy
-        xdotool mousemove --window "$terminal_window" $((($1 * 2 - 1) * WIDTH / columns / 2)) \
-            $((($2 * 2 - 1) * HEIGHT / lines / 2))
+        pointAtCell $enemy
     fi
     sleep 0.1
 done
