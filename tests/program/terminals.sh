@@ -168,15 +168,6 @@ kittyPlayerRow() {
     kitty @ --to "unix:$work/kitty" get-text | grep -n 'O' | head -n1 | cut -d: -f1
 }
 waitFor kittyShows "ten levels of zombies" || fail "kitty: no title"
-xdotool key p
-waitFor kittyShows "Level 1" || fail "kitty: no level after P"
-start=$(kittyPlayerRow)
-xdotool keydown s sleep 0.8 keyup s
-sleep 0.3
-moved=$(kittyPlayerRow)
-sleep 0.5
-expect "kitty: S held moves the player down" "yes" "$([ "$moved" -gt "$start" ] && echo yes)"
-expect "kitty: letting go stops it at once" "$moved" "$(kittyPlayerRow)"
 # The terminal's size in cells, and its window's in pixels.
 kittySize() {  # columns or lines
     kitty @ --to "unix:$work/kitty" ls | grep -o "\"$1\": [0-9]*" | head -n1 | cut -d' ' -f2
@@ -189,13 +180,40 @@ pointAtCell() {  # column and row, from 1
         $((($2 * 2 - 1) * HEIGHT / lines / 2))
 }
 # The reticle, the level's only +, sits in the pointer's cell.
-reticleIn() {  # column and row
-    [ "$(kitty @ --to "unix:$work/kitty" get-text |
-        awk '{ i = index($0, "+"); if (i) { print i, NR; exit } }')" == "$1 $2" ]
+reticleCell() {
+    kitty @ --to "unix:$work/kitty" get-text | awk '{ i = index($0, "+"); if (i) { print i, NR; exit } }'
 }
+reticleIn() { [ "$(reticleCell)" == "$1 $2" ]; }
+# From a game's end: the title, and a new game.
+kittyPlaysAgain() {
+    xdotool key p
+    waitFor kittyShows "ten levels of zombies"
+    xdotool key p
+    waitFor kittyShows "Level 1"
+}
+# A zombie that got the player first ends the game: play again.
+kittyPlaysOn() {
+    if kittyShows "to the title"; then
+        kittyPlaysAgain
+    fi
+}
+xdotool key p
+waitFor kittyShows "Level 1" || fail "kitty: no level after P"
+start=$(kittyPlayerRow)
+xdotool keydown s sleep 0.8 keyup s
+sleep 0.3
+moved=$(kittyPlayerRow)
+sleep 0.5
+expect "kitty: S held moves the player down" "yes" "$([ "$moved" -gt "$start" ] && echo yes)"
+expect "kitty: letting go stops it at once" "$moved" "$(kittyPlayerRow)"
+# In a new level, where no zombie reaches the player for some seconds.
+xdotool key Escape
+waitFor kittyShows "to the title"
+kittyPlaysAgain
 for cell in "$((columns / 2 - 20)) $((lines / 2 - 5))" "$((columns / 2 + 20)) $((lines / 2 + 5))"; do
     pointAtCell $cell
-    waitFor reticleIn $cell || fail "kitty: the reticle is not in the pointer's cell $cell"
+    waitFor reticleIn $cell ||
+        fail "kitty: the reticle is at [$(reticleCell)], not in the pointer's cell $cell"
 done
 # A whole level played by hand: the pointer on the nearest enemy, the button
 # held, until level 2 begins (a game lost meanwhile starts again).
@@ -203,10 +221,7 @@ xdotool mousedown 1
 cleared=
 deadline=$((SECONDS + 60))
 until cleared=$(kittyShows "Level 2" && echo yes) || [ $SECONDS -ge $deadline ]; do
-    # A zombie that got the player first: to the title, and a new game.
-    if kittyShows "to the title"; then
-        xdotool key p sleep 0.5 key p
-    fi
+    kittyPlaysOn
     enemy=$(kitty @ --to "unix:$work/kitty" get-text | nearestEnemy)
     if [ -n "$enemy" ]; then
         pointAtCell $enemy
