@@ -32,6 +32,13 @@ waitFor() {
     done
 }
 
+# Gives the window the keyboard's focus, trying again for up to ten seconds: a
+# window just mapped may not take it yet, and a focus that never comes would
+# otherwise keep xdotool waiting for good.
+focusWindow() {
+    waitFor timeout 2 xdotool windowfocus --sync "$1" 2>/dev/null
+}
+
 # Starts Xvfb with the arguments on a free display number and points DISPLAY at it.
 startServer() {
     : >"$work/display"

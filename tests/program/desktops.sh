@@ -13,7 +13,7 @@ windowPlace() {  # window: "X,Y WIDTHxHEIGHT"
 }
 
 quitVelloc() {
-    xdotool windowfocus --sync "$window" key Escape 2>/dev/null
+    focusWindow "$window"; xdotool key Escape
     awaitVelloc
     local status=$?
     expect "velloc's exit after Escape" "0" "$status"
@@ -100,7 +100,7 @@ stopServer
 startServer -screen 0 1280x1024x24
 startManager openbox
 startVelloc
-xdotool windowfocus --sync "$window" key alt+F4 2>/dev/null
+focusWindow "$window"; xdotool key alt+F4
 notResponding() { xprop -id "$window" _NET_WM_VISIBLE_NAME | grep -q "Not Responding"; }
 # The window manager gives up on a silent window after a few seconds.
 for _ in $(seq 120); do notResponding && break; sleep 0.05; done
@@ -132,10 +132,10 @@ for manager in none openbox; do
     startVelloc
     windowed=$(windowPlace "$window")
     expect "window wholly on screen with $manager" "yes" "$(whollyOn 1920 1080)"
-    xdotool windowfocus --sync "$window" key F11 2>/dev/null
+    focusWindow "$window"; xdotool key F11
     waitFor placeIs "0,0 1920x1080"
     expect "fullscreen with $manager" "0,0 1920x1080" "$(windowPlace "$window")"
-    xdotool windowfocus --sync "$window" key F11 2>/dev/null
+    focusWindow "$window"; xdotool key F11
     waitFor placeIs "$windowed"
     expect "back from fullscreen with $manager" "$windowed" "$(windowPlace "$window")"
     quitVelloc

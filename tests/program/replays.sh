@@ -58,7 +58,7 @@ expect "a missing file" "velloc: $work/missing: no such file / exit 1" \
 # A session played by hand through a real window, recorded and replayed.
 startServer -screen 0 1280x1024x24
 startVelloc --record "$work/played"
-xdotool windowfocus --sync "$window" mousemove --window "$window" 600 300 key p
+focusWindow "$window"; xdotool mousemove --window "$window" 600 300 key p
 xdotool mousemove --window "$window" 700 200 click 1 keydown d sleep 0.3 keyup d
 xdotool mousedown 1 sleep 0.5 mouseup 1 key Escape sleep 0.3 key Escape
 awaitVelloc
@@ -71,7 +71,7 @@ expect "the played session, paced in a window" "velloc: $frames frames, final sc
 
 # Escape on its window stops a paced replay.
 startVelloc --replay "$work/played"
-xdotool windowfocus --sync "$window" key Escape
+focusWindow "$window"; xdotool key Escape
 awaitVelloc
 status=$?
 expect "a paced replay stopped with Escape" "velloc: replay stopped at frame N of $frames / exit 0" \
@@ -80,7 +80,7 @@ expect "a paced replay stopped with Escape" "velloc: replay stopped at frame N o
 # A game killed while it records leaves every whole frame, which replays up
 # to where the recording was cut off.
 startVelloc --record "$work/killed"
-xdotool windowfocus --sync "$window" key p
+focusWindow "$window"; xdotool key p
 waitFor sh -c "[ \$(grep -c '^frame ' '$work/killed') -ge 60 ]" || fail "no frames recorded"
 kill -KILL "$program"
 wait "$program" 2>/dev/null
@@ -91,7 +91,7 @@ expect "a recording cut off by SIGKILL" \
 
 # A recording that cannot be written in full says so, and the exit is 1.
 startVelloc --record /dev/full
-xdotool windowfocus --sync "$window" key Escape
+focusWindow "$window"; xdotool key Escape
 awaitVelloc
 status=$?
 expect "a recording onto a full disk" "vl: the recording could not be written at frame 1; the game goes on unrecorded / exit 1" \

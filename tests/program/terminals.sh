@@ -149,7 +149,7 @@ startServer -screen 0 1280x1024x24
 # Waits for the terminal's window, whose class is given, and focuses it.
 focusTerminal() {
     terminal_window=$(timeout 30 xdotool search --sync --onlyvisible --class "$1" 2>/dev/null | head -n1)
-    xdotool windowfocus --sync "$terminal_window"
+    focusWindow "$terminal_window" || fail "$1 did not take the focus"
 }
 yellowPixels() {  # in a screenshot of the terminal's window
     import -window "$terminal_window" "$work/$1.png"
